@@ -1,0 +1,11 @@
+# add_program(NAME SOURCES...): the program's own code as the object library NAME_program (which
+# tests and tools link too), and the executable NAME built from it, common/ and the entry.
+function(add_program name)
+    add_library(${name}_program OBJECT ${ARGN})
+    target_link_libraries(${name}_program PUBLIC common)
+    add_executable(${name} ${PROJECT_SOURCE_DIR}/common/winmain.cpp)
+    target_link_libraries(${name} PRIVATE ${name}_program common platform_entry)
+    if(WIN32)
+        set_target_properties(${name} PROPERTIES WIN32_EXECUTABLE ON)
+    endif()
+endfunction()

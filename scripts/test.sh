@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: unit, pictures, end-to-end under a virtual display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+source scripts/virtual-display.sh
+trap '[ -n "${VIRTUAL_DISPLAY_PID:-}" ] && kill "$VIRTUAL_DISPLAY_PID"' EXIT
+
+cmake --preset default >/dev/null
+cmake --build --preset default -j "$(nproc)"
+ctest --preset default
