@@ -2,6 +2,8 @@
 // every state the reset returns to its default is set again.
 #pragma once
 
+#include <windows.h>
+
 // True from a Present that reported the device lost until the device is reset.
 extern bool g_deviceLost;
 
