@@ -59,10 +59,9 @@ void InitDirect3D(HWND window) {
         ExitWithMessage(window, INIT_FAILED_TEXT);
     }
     FillPresentParameters(window);
-    CheckCreated(window,
-                 g_direct3d->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, window,
-                                          D3DCREATE_SOFTWARE_VERTEXPROCESSING,
-                                          &g_presentParameters, &g_device));
+    CheckCreated(window, g_direct3d->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, window,
+                                                  D3DCREATE_SOFTWARE_VERTEXPROCESSING,
+                                                  &g_presentParameters, &g_device));
     CreateVertexBuffer(window);
     CreateIndexBuffer(window);
     SetFixedStates();

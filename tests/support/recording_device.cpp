@@ -1,0 +1,274 @@
+#include "recording_device.h"
+
+#include "device.h"
+
+#include <cstdio>
+
+namespace {
+
+RecordingPlatform* g_installed = nullptr;
+
+std::string Hex(DWORD value) {
+    char text[16];
+    std::snprintf(text, sizeof(text), "0x%x", value);
+    return text;
+}
+
+std::string Number(double value) {
+    char text[32];
+    std::snprintf(text, sizeof(text), "%.9g", value);
+    return text;
+}
+
+std::string Join(std::initializer_list<std::string> parts) {
+    std::string text;
+    for (const std::string& part : parts) {
+        text += (text.empty() ? "" : ", ") + part;
+    }
+    return text;
+}
+
+} // namespace
+
+// The system calls Direct3DCreate9 directly; the unit tests link with
+// -Wl,--wrap=Direct3DCreate9 so that the call lands here.
+extern "C" IDirect3D9* __wrap_Direct3DCreate9(UINT sdkVersion) {
+    g_installed->log.Add("Direct3DCreate9(" + std::to_string(sdkVersion) + ")");
+    return g_installed->createFails ? nullptr : &g_installed->direct3d;
+}
+
+RecordedCall& CallLog::Add(const std::string& text) {
+    calls.push_back(RecordedCall{});
+    calls.back().text = text;
+    return calls.back();
+}
+
+std::string CallLog::NameOf(const void* object) const {
+    if (object == nullptr) {
+        return "null";
+    }
+    const auto found = names_.find(object);
+    return found == names_.end() ? "unnamed" : found->second;
+}
+
+std::vector<std::string> CallLog::Texts() const {
+    std::vector<std::string> texts;
+    for (const RecordedCall& call : calls) {
+        texts.push_back(call.text);
+    }
+    return texts;
+}
+
+RecordingDevice::RecordingDevice(CallLog* log) : log_(log) {
+    log_->Name(this, "device");
+}
+
+RecordingDevice::~RecordingDevice() {
+    delete vertexBuffer;
+    delete indexBuffer;
+}
+
+ULONG RecordingDevice::AddRef() {
+    return ++references;
+}
+
+ULONG RecordingDevice::Release() {
+    log_->Add("Release(device)");
+    return --references;
+}
+
+HRESULT RecordingDevice::TestCooperativeLevel() {
+    log_->Add("TestCooperativeLevel()");
+    return cooperativeLevel;
+}
+
+HRESULT RecordingDevice::Reset(D3DPRESENT_PARAMETERS*) {
+    log_->Add("Reset()");
+    return resetResult;
+}
+
+HRESULT RecordingDevice::Present(const RECT* sourceRect, const RECT* destRect,
+                                 HWND destWindowOverride, const RGNDATA* dirtyRegion) {
+    log_->Add("Present(" +
+              Join({log_->NameOf(sourceRect), log_->NameOf(destRect),
+                    log_->NameOf(destWindowOverride), log_->NameOf(dirtyRegion)}) +
+              ")");
+    return presentResult;
+}
+
+HRESULT RecordingDevice::GetBackBuffer(UINT, UINT, D3DBACKBUFFER_TYPE, IDirect3DSurface9**) {
+    log_->Add("GetBackBuffer()");
+    return D3DERR_INVALIDCALL;
+}
+
+HRESULT RecordingDevice::CreateVertexBuffer(UINT length, DWORD usage, DWORD fvf, D3DPOOL pool,
+                                            IDirect3DVertexBuffer9** buffer, HANDLE* shared) {
+    log_->Add("CreateVertexBuffer(" +
+              Join({std::to_string(length), std::to_string(usage), Hex(fvf), std::to_string(pool),
+                    log_->NameOf(shared)}) +
+              ")");
+    if (FAILED(createResult)) {
+        return createResult;
+    }
+    delete vertexBuffer;
+    vertexBuffer = new RecordingBuffer<IDirect3DVertexBuffer9>(log_, "vb", length);
+    *buffer = vertexBuffer;
+    return D3D_OK;
+}
+
+HRESULT RecordingDevice::CreateIndexBuffer(UINT length, DWORD usage, D3DFORMAT format, D3DPOOL pool,
+                                           IDirect3DIndexBuffer9** buffer, HANDLE* shared) {
+    log_->Add("CreateIndexBuffer(" +
+              Join({std::to_string(length), std::to_string(usage), std::to_string(format),
+                    std::to_string(pool), log_->NameOf(shared)}) +
+              ")");
+    if (FAILED(createResult)) {
+        return createResult;
+    }
+    delete indexBuffer;
+    indexBuffer = new RecordingBuffer<IDirect3DIndexBuffer9>(log_, "ib", length);
+    *buffer = indexBuffer;
+    return D3D_OK;
+}
+
+HRESULT RecordingDevice::GetRenderTargetData(IDirect3DSurface9*, IDirect3DSurface9*) {
+    log_->Add("GetRenderTargetData()");
+    return D3DERR_INVALIDCALL;
+}
+
+HRESULT RecordingDevice::CreateOffscreenPlainSurface(UINT, UINT, D3DFORMAT, D3DPOOL,
+                                                     IDirect3DSurface9**, HANDLE*) {
+    log_->Add("CreateOffscreenPlainSurface()");
+    return D3DERR_INVALIDCALL;
+}
+
+HRESULT RecordingDevice::BeginScene() {
+    log_->Add("BeginScene()");
+    return D3D_OK;
+}
+
+HRESULT RecordingDevice::EndScene() {
+    log_->Add("EndScene()");
+    return D3D_OK;
+}
+
+HRESULT RecordingDevice::Clear(DWORD count, const D3DRECT* rects, DWORD flags, D3DCOLOR color,
+                               float z, DWORD stencil) {
+    log_->Add("Clear(" +
+              Join({std::to_string(count), log_->NameOf(rects), std::to_string(flags), Hex(color),
+                    Number(z), std::to_string(stencil)}) +
+              ")");
+    return D3D_OK;
+}
+
+HRESULT RecordingDevice::SetTransform(D3DTRANSFORMSTATETYPE state, const D3DMATRIX* matrix) {
+    log_->Add("SetTransform(" + std::to_string(state) + ")").matrix = *matrix;
+    return D3D_OK;
+}
+
+HRESULT RecordingDevice::SetMaterial(const D3DMATERIAL9* material) {
+    log_->Add("SetMaterial()").material = *material;
+    return D3D_OK;
+}
+
+HRESULT RecordingDevice::SetLight(DWORD index, const D3DLIGHT9* light) {
+    log_->Add("SetLight(" + std::to_string(index) + ")").light = *light;
+    return D3D_OK;
+}
+
+HRESULT RecordingDevice::LightEnable(DWORD index, BOOL enable) {
+    log_->Add("LightEnable(" + Join({std::to_string(index), std::to_string(enable)}) + ")");
+    return D3D_OK;
+}
+
+HRESULT RecordingDevice::SetRenderState(D3DRENDERSTATETYPE state, DWORD value) {
+    log_->Add("SetRenderState(" + Join({std::to_string(state), std::to_string(value)}) + ")");
+    return D3D_OK;
+}
+
+HRESULT RecordingDevice::SetTexture(DWORD stage, IDirect3DBaseTexture9* texture) {
+    log_->Add("SetTexture(" + Join({std::to_string(stage), log_->NameOf(texture)}) + ")");
+    return D3D_OK;
+}
+
+HRESULT RecordingDevice::SetSamplerState(DWORD sampler, D3DSAMPLERSTATETYPE type, DWORD value) {
+    log_->Add("SetSamplerState(" +
+              Join({std::to_string(sampler), std::to_string(type), std::to_string(value)}) + ")");
+    return D3D_OK;
+}
+
+HRESULT RecordingDevice::DrawIndexedPrimitive(D3DPRIMITIVETYPE type, INT baseVertexIndex,
+                                              UINT minVertexIndex, UINT numVertices,
+                                              UINT startIndex, UINT primitiveCount) {
+    log_->Add("DrawIndexedPrimitive(" +
+              Join({std::to_string(type), std::to_string(baseVertexIndex),
+                    std::to_string(minVertexIndex), std::to_string(numVertices),
+                    std::to_string(startIndex), std::to_string(primitiveCount)}) +
+              ")");
+    return D3D_OK;
+}
+
+HRESULT RecordingDevice::SetFVF(DWORD fvf) {
+    log_->Add("SetFVF(" + Hex(fvf) + ")");
+    return D3D_OK;
+}
+
+HRESULT RecordingDevice::SetStreamSource(UINT streamNumber, IDirect3DVertexBuffer9* streamData,
+                                         UINT offsetInBytes, UINT stride) {
+    log_->Add("SetStreamSource(" +
+              Join({std::to_string(streamNumber), log_->NameOf(streamData),
+                    std::to_string(offsetInBytes), std::to_string(stride)}) +
+              ")");
+    return D3D_OK;
+}
+
+HRESULT RecordingDevice::SetIndices(IDirect3DIndexBuffer9* indexData) {
+    log_->Add("SetIndices(" + log_->NameOf(indexData) + ")");
+    return D3D_OK;
+}
+
+RecordingDirect3D::RecordingDirect3D(CallLog* log, RecordingDevice* device)
+    : log_(log), device_(device) {
+    log_->Name(this, "direct3d");
+}
+
+ULONG RecordingDirect3D::Release() {
+    log_->Add("Release(direct3d)");
+    return --references;
+}
+
+HRESULT RecordingDirect3D::CreateDevice(UINT adapter, D3DDEVTYPE deviceType, HWND focusWindow,
+                                        DWORD behaviorFlags,
+                                        D3DPRESENT_PARAMETERS* presentationParameters,
+                                        IDirect3DDevice9** returnedDeviceInterface) {
+    log_->Add("CreateDevice(" +
+              Join({std::to_string(adapter), std::to_string(deviceType), log_->NameOf(focusWindow),
+                    Hex(behaviorFlags)}) +
+              ")");
+    presentParameters = *presentationParameters;
+    if (FAILED(createDeviceResult)) {
+        return createDeviceResult;
+    }
+    *returnedDeviceInterface = device_;
+    return D3D_OK;
+}
+
+RecordingPlatform::RecordingPlatform() {
+    g_installed = this;
+    g_direct3d = nullptr;
+    g_device = nullptr;
+    g_vertexBuffer = nullptr;
+    g_indexBuffer = nullptr;
+}
+
+RecordingPlatform::~RecordingPlatform() {
+    g_direct3d = nullptr;
+    g_device = nullptr;
+    g_vertexBuffer = nullptr;
+    g_indexBuffer = nullptr;
+    g_installed = nullptr;
+}
+
+void RecordingPlatform::InstallDevice() {
+    g_device = &device;
+}
