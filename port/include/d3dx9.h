@@ -21,6 +21,8 @@ struct D3DXVECTOR3 : public D3DVECTOR {
     D3DXVECTOR3(FLOAT x, FLOAT y, FLOAT z) : D3DVECTOR{x, y, z} {}
 };
 
+extern "C" {
+
 D3DXMATRIX* WINAPI D3DXMatrixLookAtLH(D3DXMATRIX* out, const D3DXVECTOR3* eye,
                                       const D3DXVECTOR3* at, const D3DXVECTOR3* up);
 D3DXMATRIX* WINAPI D3DXMatrixPerspectiveFovLH(D3DXMATRIX* out, FLOAT fovy, FLOAT aspect, FLOAT zn,
@@ -32,3 +34,5 @@ D3DXMATRIX* WINAPI D3DXMatrixMultiply(D3DXMATRIX* out, const D3DXMATRIX* m1, con
 
 HRESULT WINAPI D3DXCreateTextureFromFileA(LPDIRECT3DDEVICE9 device, LPCSTR srcFile,
                                           LPDIRECT3DTEXTURE9* texture);
+
+} // extern "C"
