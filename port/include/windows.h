@@ -8,6 +8,10 @@
 // Knowingly differs: types have the widths of 32-bit Windows (LONG is int32_t, never long), while
 // handles and pointer-sized integers follow the host's pointer size; calling-convention macros are
 // empty; a window's client area is its outer size less a fixed frame (see AdjustWindowRect).
+// Closing and resizing a window post WM_CLOSE and WM_SIZE where Windows sends them, which makes no
+// difference to a loop that dispatches every message. GetAsyncKeyState reads the X server's keymap,
+// so it sees keys whatever window has focus; where SDL runs without X11 (Wayland) it falls back to
+// SDL's keyboard state, which only follows keys while one of the process's windows has focus.
 #pragma once
 
 #include <cstddef>
@@ -33,6 +37,7 @@ typedef int32_t HRESULT;
 typedef intptr_t LONG_PTR;
 typedef uintptr_t ULONG_PTR;
 typedef uintptr_t UINT_PTR;
+typedef uintptr_t DWORD_PTR;
 typedef UINT_PTR WPARAM;
 typedef LONG_PTR LPARAM;
 typedef LONG_PTR LRESULT;
@@ -142,7 +147,22 @@ struct WNDCLASSEXA {
 #define WM_KEYDOWN 0x0100
 #define WM_KEYUP 0x0101
 
+#define SIZE_RESTORED 0
+#define SIZE_MINIMIZED 1
+#define SIZE_MAXIMIZED 2
+
+#define LOWORD(l) ((WORD)(((DWORD_PTR)(l)) & 0xFFFF))
+#define HIWORD(l) ((WORD)((((DWORD_PTR)(l)) >> 16) & 0xFFFF))
+#define MAKELPARAM(low, high) ((LPARAM)(DWORD)(((WORD)(low)) | (((DWORD)(WORD)(high)) << 16)))
+
+// Virtual keys. Letters and digits are their upper-case ASCII codes ('A' to 'Z', '0' to '9').
+#define VK_RETURN 0x0D
 #define VK_ESCAPE 0x1B
+#define VK_SPACE 0x20
+#define VK_LEFT 0x25
+#define VK_UP 0x26
+#define VK_RIGHT 0x27
+#define VK_DOWN 0x28
 
 #define MB_OK 0x00000000L
 #define MB_ICONWARNING 0x00000030L
@@ -156,6 +176,8 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
 BOOL WINAPI ShowWindow(HWND window, int showCommand);
 BOOL WINAPI DestroyWindow(HWND window);
 BOOL WINAPI GetClientRect(HWND window, RECT* rect);
+// Grows a client rectangle by the frame of Windows 10's overlapped window at 96 DPI, whatever the
+// style: 8 pixels left, right and bottom, 31 at the top. A 640 x 480 window has a 624 x 441 client.
 BOOL WINAPI AdjustWindowRect(RECT* rect, DWORD style, BOOL menu);
 HCURSOR WINAPI LoadCursorA(HINSTANCE instance, LPCSTR cursorName);
 HMODULE WINAPI GetModuleHandleA(LPCSTR moduleName);
@@ -170,13 +192,18 @@ LRESULT WINAPI DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM l
 
 // Input, dialogs, process.
 SHORT WINAPI GetAsyncKeyState(int virtualKey);
+// A warning box with one OK button; the text is also written to stderr as "caption: text". The A
+// variant reads its strings as UTF-8, the W variant as UTF-32 (wchar_t is 32 bits here).
 int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
 int WINAPI MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);
+// Accepts both '\\' and '/' as separators.
 BOOL WINAPI SetCurrentDirectoryA(LPCSTR path);
 void WINAPI Sleep(DWORD milliseconds);
 
 // Runtime helpers that Windows' C library has and the host's lacks.
+// The executable's full path with '\\' separators.
 errno_t _get_pgmptr(char** path);
+// On a source that does not fit, writes an empty string and returns ERANGE instead of aborting.
 errno_t strcpy_s(char* destination, size_t size, const char* source);
 
 // The program's entry; the stand-in's main() calls it.

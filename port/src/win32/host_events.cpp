@@ -1,0 +1,53 @@
+#include "host_events.h"
+
+#include "video.h"
+#include "window_table.h"
+
+#include <SDL.h>
+
+namespace {
+
+void PostWindowEvent(const SDL_WindowEvent& event) {
+    HWND window = WindowOfHostId(event.windowID);
+    if (window == nullptr) {
+        return;
+    }
+    switch (event.event) {
+    case SDL_WINDOWEVENT_CLOSE:
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        break;
+    case SDL_WINDOWEVENT_MINIMIZED:
+        PostMessageA(window, WM_SIZE, SIZE_MINIMIZED, 0);
+        break;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+    case SDL_WINDOWEVENT_RESTORED: {
+        RECT client;
+        GetClientRect(window, &client);
+        const bool maximized =
+            (SDL_GetWindowFlags(SDL_GetWindowFromID(event.windowID)) & SDL_WINDOW_MAXIMIZED) != 0;
+        PostMessageA(window, WM_SIZE, maximized ? SIZE_MAXIMIZED : SIZE_RESTORED,
+                     MAKELPARAM(client.right, client.bottom));
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+void PostHostEvents() {
+    if (!VideoStarted()) {
+        return;
+    }
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        if (event.type == SDL_WINDOWEVENT) {
+            PostWindowEvent(event.window);
+        } else if (event.type == SDL_QUIT) {
+            for (HWND window : LiveWindows()) {
+                PostMessageA(window, WM_CLOSE, 0, 0);
+            }
+        }
+    }
+}
