@@ -2,7 +2,10 @@
 
 #include "device.h"
 
+#include <d3dx9.h>
+
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -30,11 +33,25 @@ std::string Join(std::initializer_list<std::string> parts) {
 
 } // namespace
 
-// The system calls Direct3DCreate9 directly; the unit tests link with
-// -Wl,--wrap=Direct3DCreate9 so that the call lands here.
+// The system calls Direct3DCreate9 and D3DXCreateTextureFromFileA directly; the unit tests link
+// with the linker's --wrap for both so that the calls land here.
 extern "C" IDirect3D9* __wrap_Direct3DCreate9(UINT sdkVersion) {
     g_installed->log.Add("Direct3DCreate9(" + std::to_string(sdkVersion) + ")");
     return g_installed->createFails ? nullptr : &g_installed->direct3d;
+}
+
+extern "C" HRESULT __wrap_D3DXCreateTextureFromFileA(IDirect3DDevice9* device, const char* file,
+                                                     IDirect3DTexture9** texture) {
+    RecordingPlatform& platform = *g_installed;
+    platform.log.Add("D3DXCreateTextureFromFileA(" + Join({platform.log.NameOf(device), file}) +
+                     ")");
+    if (file == platform.missingFile) {
+        return D3DXERR_INVALIDDATA;
+    }
+    const std::string name(file, std::strchr(file, '.'));
+    platform.textures.push_back(std::make_unique<RecordingTexture>(&platform.log, name));
+    *texture = platform.textures.back().get();
+    return D3D_OK;
 }
 
 RecordedCall& CallLog::Add(const std::string& text) {

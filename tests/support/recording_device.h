@@ -6,6 +6,7 @@
 #include <d3d9.h>
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -157,8 +158,9 @@ class RecordingDirect3D : public IDirect3D9 {
 };
 
 // A recording Direct3D object and device, installed for the test's lifetime: Direct3DCreate9
-// returns the Direct3D object (or null when createFails is set), and the system's device globals
-// are cleared before and after.
+// returns the Direct3D object (or null when createFails is set), D3DXCreateTextureFromFileA
+// returns a recording texture named after the file ("tex0.jpg" gives "tex0") or fails for
+// missingFile, and the system's device globals are cleared before and after.
 class RecordingPlatform {
   public:
     RecordingPlatform();
@@ -168,6 +170,8 @@ class RecordingPlatform {
     RecordingDevice device{&log};
     RecordingDirect3D direct3d{&log, &device};
     bool createFails = false;
+    std::string missingFile;
+    std::vector<std::unique_ptr<RecordingTexture>> textures;
 
     // Installs the device as g_device without going through InitDirect3D.
     void InstallDevice();
