@@ -1,0 +1,105 @@
+#include "image_file.h"
+
+#include <d3dx9.h>
+
+#include <stb/stb_image_resize.h>
+#include <sys/stat.h>
+#include <turbojpeg.h>
+
+#include <cstdio>
+#include <memory>
+#include <new>
+
+namespace {
+
+// No JPEG this loader can accept comes near this size; larger files are refused unread.
+const long MAX_FILE_BYTES = 64L * 1024 * 1024;
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+struct DecompressorCloser {
+    void operator()(void* handle) const { tjDestroy(handle); }
+};
+
+HRESULT ReadWholeFile(const char* path, std::vector<uint8_t>* bytes) {
+    struct stat status;
+    if (stat(path, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size <= 0 ||
+        status.st_size > MAX_FILE_BYTES) {
+        return D3DXERR_INVALIDDATA;
+    }
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "rb"));
+    if (!file) {
+        return D3DXERR_INVALIDDATA;
+    }
+    bytes->resize((size_t)status.st_size);
+    if (std::fread(bytes->data(), 1, bytes->size(), file.get()) != bytes->size()) {
+        return D3DXERR_INVALIDDATA;
+    }
+    return D3D_OK;
+}
+
+UINT NextPowerOfTwo(UINT value) {
+    UINT power = 1;
+    while (power < value) {
+        power *= 2;
+    }
+    return power;
+}
+
+} // namespace
+
+HRESULT DecodeImageFile(const char* path, UINT maxSide, DecodedImage* image) {
+    std::vector<uint8_t> bytes;
+    const HRESULT read = ReadWholeFile(path, &bytes);
+    if (FAILED(read)) {
+        return read;
+    }
+    std::unique_ptr<void, DecompressorCloser> decompressor(tjInitDecompress());
+    if (!decompressor) {
+        return E_OUTOFMEMORY;
+    }
+    int width = 0;
+    int height = 0;
+    int subsampling = 0;
+    int colorspace = 0;
+    if (tjDecompressHeader3(decompressor.get(), bytes.data(), (unsigned long)bytes.size(), &width,
+                            &height, &subsampling, &colorspace) != 0 ||
+        width <= 0 || height <= 0) {
+        return D3DXERR_INVALIDDATA;
+    }
+    if ((UINT)width > maxSide || (UINT)height > maxSide) {
+        return D3DERR_NOTAVAILABLE;
+    }
+    try {
+        image->pixels.assign((size_t)width * (size_t)height * 4, 0);
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
+    // Any complaint of the decoder, a truncated file included, refuses the image: half a picture
+    // is not what the file's author meant.
+    if (tjDecompress2(decompressor.get(), bytes.data(), (unsigned long)bytes.size(),
+                      image->pixels.data(), width, 0, height, TJPF_BGRX,
+                      TJFLAG_STOPONWARNING) != 0) {
+        image->pixels.clear();
+        return D3DXERR_INVALIDDATA;
+    }
+    image->width = (UINT)width;
+    image->height = (UINT)height;
+    return D3D_OK;
+}
+
+void ScaleToPowerOfTwo(DecodedImage* image) {
+    const UINT width = NextPowerOfTwo(image->width);
+    const UINT height = NextPowerOfTwo(image->height);
+    if (width == image->width && height == image->height) {
+        return;
+    }
+    std::vector<uint8_t> scaled((size_t)width * height * 4);
+    stbir_resize_uint8(image->pixels.data(), (int)image->width, (int)image->height, 0,
+                       scaled.data(), (int)width, (int)height, 0, 4);
+    image->pixels.swap(scaled);
+    image->width = width;
+    image->height = height;
+}

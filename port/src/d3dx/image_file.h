@@ -1,0 +1,23 @@
+// Reading an image file into memory as 32-bit pixels, for the texture loader.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+// Pixels in B, G, R, X byte order, top row first, rows packed.
+struct DecodedImage {
+    UINT width = 0;
+    UINT height = 0;
+    std::vector<uint8_t> pixels;
+};
+
+// Decodes the JPEG file at path. Refuses, before allocating any pixels, an image wider or higher
+// than maxSide. Returns D3D_OK, D3DXERR_INVALIDDATA for a file that is missing, unreadable, not a
+// regular file or not a complete JPEG image, D3DERR_NOTAVAILABLE for an image that is too large,
+// or E_OUTOFMEMORY.
+HRESULT DecodeImageFile(const char* path, UINT maxSide, DecodedImage* image);
+
+// Scales the image to the smallest power-of-two size that holds it, as textures are made.
+void ScaleToPowerOfTwo(DecodedImage* image);

@@ -1,0 +1,170 @@
+// Decoding texture files: good images in, every kind of bad file refused with a failure result,
+// never a crash, a hang or an allocation the file's header asks for.
+#include "image_file.h"
+
+#include <d3dx9.h>
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <turbojpeg.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A JPEG of the given size whose left half is red and right half blue.
+std::vector<uint8_t> MakeJpeg(int width, int height) {
+    std::vector<uint8_t> rgb((size_t)width * height * 3);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            uint8_t* pixel = &rgb[((size_t)y * width + x) * 3];
+            pixel[0] = x < width / 2 ? 255 : 0;
+            pixel[2] = x < width / 2 ? 0 : 255;
+        }
+    }
+    tjhandle compressor = tjInitCompress();
+    unsigned char* jpeg = nullptr;
+    unsigned long size = 0;
+    EXPECT_EQ(tjCompress2(compressor, rgb.data(), width, 0, height, TJPF_RGB, &jpeg, &size,
+                          TJSAMP_444, 95, 0),
+              0);
+    std::vector<uint8_t> bytes(jpeg, jpeg + size);
+    tjFree(jpeg);
+    tjDestroy(compressor);
+    return bytes;
+}
+
+// Rewrites the frame header's declared height and width.
+void SetDeclaredSize(std::vector<uint8_t>* jpeg, int width, int height) {
+    for (size_t i = 0; i + 8 < jpeg->size(); ++i) {
+        if ((*jpeg)[i] == 0xFF && (*jpeg)[i + 1] == 0xC0) {
+            (*jpeg)[i + 5] = (uint8_t)(height >> 8);
+            (*jpeg)[i + 6] = (uint8_t)height;
+            (*jpeg)[i + 7] = (uint8_t)(width >> 8);
+            (*jpeg)[i + 8] = (uint8_t)width;
+            return;
+        }
+    }
+    ADD_FAILURE() << "no frame header";
+}
+
+// Exits with 0 when the file is refused as too large with the address space cut to 512 MB.
+void DecodeWithLittleMemory(const std::string& path) {
+    const rlim_t bytes = (rlim_t)512 << 20;
+    const rlimit limit = {bytes, bytes};
+    setrlimit(RLIMIT_AS, &limit);
+    DecodedImage image;
+    std::exit(DecodeImageFile(path.c_str(), 8192, &image) == D3DERR_NOTAVAILABLE ? 0 : 1);
+}
+
+// Exits with 0 when the file is refused as unreadable; root reads every file, so this drops to an
+// unprivileged user first where it can.
+void DecodeAsUnprivilegedUser(const std::string& path) {
+    if (geteuid() == 0 && setuid(65534) != 0) {
+        std::exit(2);
+    }
+    DecodedImage image;
+    std::exit(DecodeImageFile(path.c_str(), 8192, &image) == D3DXERR_INVALIDDATA ? 0 : 1);
+}
+
+class ImageFile : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/image-file-test-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        folder_ = pattern;
+    }
+    void TearDown() override { ASSERT_EQ(std::system(("rm -rf '" + folder_ + "'").c_str()), 0); }
+
+    std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) {
+        const std::string path = folder_ + "/" + name;
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), (std::streamsize)bytes.size());
+        return path;
+    }
+
+    std::string folder_;
+};
+
+TEST_F(ImageFile, DecodesAJpegTopRowFirstInBgrx) {
+    const std::string path = Write("good.jpg", MakeJpeg(64, 32));
+    DecodedImage image;
+    ASSERT_EQ(DecodeImageFile(path.c_str(), 8192, &image), D3D_OK);
+    EXPECT_EQ(image.width, 64u);
+    EXPECT_EQ(image.height, 32u);
+    ASSERT_EQ(image.pixels.size(), 64u * 32u * 4u);
+    const uint8_t* left = &image.pixels[(16 * 64 + 8) * 4];
+    const uint8_t* right = &image.pixels[(16 * 64 + 56) * 4];
+    EXPECT_GT(left[2], 240); // red in the R byte
+    EXPECT_LT(left[0], 15);
+    EXPECT_GT(right[0], 240); // blue in the B byte
+    EXPECT_LT(right[2], 15);
+}
+
+TEST_F(ImageFile, ScalesUpToPowersOfTwo) {
+    const std::string path = Write("odd.jpg", MakeJpeg(300, 200));
+    DecodedImage image;
+    ASSERT_EQ(DecodeImageFile(path.c_str(), 8192, &image), D3D_OK);
+    ScaleToPowerOfTwo(&image);
+    EXPECT_EQ(image.width, 512u);
+    EXPECT_EQ(image.height, 256u);
+    EXPECT_EQ(image.pixels.size(), 512u * 256u * 4u);
+    EXPECT_GT(image.pixels[(128 * 512 + 40) * 4 + 2], 240);  // still red on the left
+    EXPECT_GT(image.pixels[(128 * 512 + 470) * 4 + 0], 240); // and blue on the right
+}
+
+TEST_F(ImageFile, RefusesFilesThatAreNotCompleteJpegImages) {
+    std::vector<uint8_t> random(4096);
+    std::mt19937 generator(7);
+    for (uint8_t& byte : random) {
+        byte = (uint8_t)generator();
+    }
+    std::vector<uint8_t> truncated = MakeJpeg(64, 64);
+    truncated.resize(truncated.size() / 2);
+    std::vector<uint8_t> zeroHeight = MakeJpeg(16, 16);
+    SetDeclaredSize(&zeroHeight, 16, 0);
+    const std::vector<uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13,
+                                      'I',  'H', 'D', 'R', 0,    0,    0,    1,    0, 0, 0, 1};
+    ASSERT_EQ(mkdir((folder_ + "/folder.jpg").c_str(), 0755), 0);
+
+    const std::string cases[] = {
+        Write("empty.jpg", {}),      Write("truncated.jpg", truncated),
+        Write("random.jpg", random), Write("zero-height.jpg", zeroHeight),
+        Write("png.jpg", png),       folder_ + "/folder.jpg",
+        folder_ + "/missing.jpg",
+    };
+    for (const std::string& path : cases) {
+        DecodedImage image;
+        EXPECT_EQ(DecodeImageFile(path.c_str(), 8192, &image), D3DXERR_INVALIDDATA) << path;
+        EXPECT_TRUE(image.pixels.empty()) << path;
+    }
+}
+
+TEST_F(ImageFile, RefusesAHugeDeclaredSizeBeforeAllocating) {
+    std::vector<uint8_t> huge = MakeJpeg(16, 16);
+    SetDeclaredSize(&huge, 60000, 60000);
+    const std::string path = Write("huge.jpg", huge);
+    // 60000 x 60000 pixels would need 14 GB: the refusal comes from the header alone.
+    EXPECT_EXIT(DecodeWithLittleMemory(path), ::testing::ExitedWithCode(0), "");
+
+    DecodedImage image;
+    const std::string fits = Write("fits.jpg", MakeJpeg(64, 64));
+    EXPECT_EQ(DecodeImageFile(fits.c_str(), 32, &image), D3DERR_NOTAVAILABLE);
+}
+
+TEST_F(ImageFile, RefusesAFileItMayNotRead) {
+    const std::string path = Write("secret.jpg", MakeJpeg(16, 16));
+    ASSERT_EQ(chmod(path.c_str(), 0), 0);
+    ASSERT_EQ(chmod(folder_.c_str(), 0755), 0);
+    EXPECT_EXIT(DecodeAsUnprivilegedUser(path), ::testing::ExitedWithCode(0), "");
+}
+
+} // namespace
