@@ -2,11 +2,12 @@
 # Installs the Debian packages the build and the tests need, where they are missing.
 set -euo pipefail
 
+# xfonts-base: the fonts SDL's message boxes draw with; a bare Xvfb has none they accept.
 packages=(
     cmake g++ pkg-config libgtest-dev libbenchmark-dev
     libsdl2-dev libgl-dev libx11-dev libxtst-dev libgl1-mesa-dri libglx-mesa0
     libturbojpeg0-dev libpng-dev libstb-dev
-    xvfb xauth x11-utils xdotool imagemagick
+    xvfb xauth x11-utils xfonts-base xdotool imagemagick
 )
 
 missing=()

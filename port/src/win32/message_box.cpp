@@ -2,6 +2,7 @@
 // screen show it; when SDL cannot show the box, the call still returns IDOK at once.
 #include "../host_window.h"
 #include "text.h"
+#include "video.h"
 
 #include <SDL.h>
 
@@ -33,8 +34,9 @@ int ShowMessageBox(HWND owner, const std::string& text, const std::string& capti
     box.message = text.c_str();
     box.numbuttons = 1;
     box.buttons = &button;
+    // With video started, SDL shows the box through the driver its windows use.
     int pressed = IDOK;
-    if (SDL_ShowMessageBox(&box, &pressed) != 0) {
+    if (StartVideo() && SDL_ShowMessageBox(&box, &pressed) != 0) {
         std::fprintf(stderr, "The message box could not be shown: %s\n", SDL_GetError());
     }
     return IDOK;
