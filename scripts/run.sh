@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# run.sh PROGRAM: builds and runs boxring or texcross. Without a display it runs the program on a
+# virtual one (Xvfb) for about 4 s, saves a screenshot of its window to build/PROGRAM-screenshot.png
+# and ends it with Escape.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+program=${1:-}
+case "$program" in
+boxring) title="DirectX lighting boxes" ;;
+texcross) title="DirectX textures" ;;
+*)
+    echo "usage: scripts/run.sh boxring|texcross" >&2
+    exit 2
+    ;;
+esac
+
+scripts/install-deps.sh
+cmake --preset default >/dev/null
+cmake --build --preset default -j "$(nproc)"
+
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+    exec "build/bin/$program"
+fi
+
+source scripts/virtual-display.sh
+trap 'kill "$VIRTUAL_DISPLAY_PID"' EXIT
+"build/bin/$program" &
+pid=$!
+sleep 4
+
+screenshot="build/$program-screenshot.png"
+window=$(xdotool search --onlyvisible --name "^$title\$" | head -n 1 || true)
+if [ -n "$window" ]; then
+    import -window "$window" "$screenshot"
+    echo "Screenshot of the window: $screenshot"
+else
+    echo "No window titled \"$title\" to take a picture of."
+fi
+
+xdotool keydown Escape
+sleep 0.3
+xdotool keyup Escape
+for _ in $(seq 50); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 "$pid" 2>/dev/null; then
+    echo "$program was still running 5 s after Escape; stopping it."
+    kill -KILL "$pid"
+fi
+status=0
+wait "$pid" || status=$?
+echo "$program exited with code $status."
