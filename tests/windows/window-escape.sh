@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# window-escape.sh PROGRAM.exe TITLE: under Wine the program opens its window with this title and
+# draws its scene over the clear colour; Escape held across a poll ends it with exit code 0.
+source "$(dirname "$0")/wine-session.sh"
+
+start_program "$WINDOWS_BIN/$1"
+expect_scene_drawn "$2"
+press_key "$WINDOW_ID" Escape
+expect_exit_code 0
+forget_key_state

@@ -1,0 +1,113 @@
+# Sourced by the Windows tests: runs one Windows program under Wine on the X display, finds its
+# windows, presses keys, reads its pixels and collects its exit code. The environment names the
+# Wine prefix (WINEPREFIX, prepared once per run) and the Windows build's bin/ (WINDOWS_BIN).
+set -euo pipefail
+: "${WINEPREFIX:?}" "${WINDOWS_BIN:?}"
+
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/virtual-display.sh"
+
+CLEAR_COLOR="rgb(0,0,80)"
+SESSION_DIR=$(mktemp -d)
+PROGRAM_NAME=
+PROGRAM_PID=
+WINDOW_ID=
+EXIT_CODE=
+
+end_session() {
+    if [ -n "$PROGRAM_PID" ]; then
+        kill "$PROGRAM_PID" 2>/dev/null || true
+    fi
+    if [ -n "${VIRTUAL_DISPLAY_PID:-}" ]; then
+        kill "$VIRTUAL_DISPLAY_PID"
+    fi
+    rm -rf "$SESSION_DIR"
+}
+trap end_session EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -s "$SESSION_DIR/wine.log" ]; then
+        echo "--- wine output:" >&2
+        tail -n 20 "$SESSION_DIR/wine.log" >&2
+    fi
+    exit 1
+}
+
+# start_program EXE: starts the program under Wine in the background.
+start_program() {
+    [ -f "$1" ] || fail "$1 is missing: build the Windows programs first" \
+        "(cmake --preset windows && cmake --build --preset windows)"
+    PROGRAM_NAME=$(basename "$1" .exe)
+    wine "$1" >"$SESSION_DIR/wine.log" 2>&1 &
+    PROGRAM_PID=$!
+}
+
+# wait_for_window TITLE: sets WINDOW_ID to the visible window with exactly this title.
+wait_for_window() {
+    for _ in $(seq 200); do
+        WINDOW_ID=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
+        [ -n "$WINDOW_ID" ] && return
+        kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the program ended before a window \"$1\" appeared"
+        sleep 0.1
+    done
+    fail "no window titled \"$1\" appeared within 20 s"
+}
+
+# wait_for_exit: sets EXIT_CODE once the program has ended; fails if it runs on for 10 s.
+wait_for_exit() {
+    for _ in $(seq 100); do
+        kill -0 "$PROGRAM_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$PROGRAM_PID" 2>/dev/null && fail "the program was still running 10 s later"
+    EXIT_CODE=0
+    wait "$PROGRAM_PID" || EXIT_CODE=$?
+    PROGRAM_PID=
+}
+
+expect_exit_code() {
+    wait_for_exit
+    [ "$EXIT_CODE" -eq "$1" ] || fail "exit code $EXIT_CODE, expected $1"
+}
+
+# press_key WINDOW KEY: gives the window the keyboard focus (there is no window manager to do it)
+# and holds the key for 0.3 s, across several polls of a running frame loop.
+press_key() {
+    xdotool windowfocus --sync "$1"
+    xdotool keydown "$2"
+    sleep 0.3
+    xdotool keyup "$2"
+}
+
+# forget_key_state: ends the prefix's Wine server, whose key state Wine updates only from events
+# sent to its windows. A key released after the window that had the focus has gone stays down
+# there, and the next program started would see it held. Only for tests that run alone.
+forget_key_state() {
+    wineserver -k 2>/dev/null || true
+}
+
+# clear_fraction IMAGE: prints the share of the image's pixels that show exactly the clear colour.
+clear_fraction() {
+    convert "$1" -alpha off -fill black +opaque "$CLEAR_COLOR" -fill white -opaque "$CLEAR_COLOR" \
+        -format "%[fx:mean]" info:
+}
+
+# expect_scene_drawn TITLE: waits until the window with this title shows the clear colour over a
+# quarter to 95 % of its area, the rest being the scene drawn over it, and sets WINDOW_ID to it. A
+# window that is never drawn, or drawn in the wrong colour, fails and leaves its picture in the
+# working directory. The window is looked up anew for each picture: Wine may replace the X window
+# when Direct3D takes it over, and import waits for ever on a window that has gone.
+expect_scene_drawn() {
+    local shot="$SESSION_DIR/window.png" kept="$PWD/$PROGRAM_NAME-window.png" fraction=none
+    for _ in $(seq 50); do
+        wait_for_window "$1"
+        if timeout 5 import -window "$WINDOW_ID" "$shot" 2>/dev/null; then
+            fraction=$(clear_fraction "$shot")
+            awk -v f="$fraction" 'BEGIN { exit !(f >= 0.25 && f <= 0.95) }' && return
+        fi
+        sleep 0.2
+    done
+    [ -f "$shot" ] && cp "$shot" "$kept"
+    fail "the window shows the clear colour over $fraction of its area, expected 0.25 to 0.95" \
+        "(picture: $kept)"
+}
