@@ -6,7 +6,9 @@
 // a framebuffer object as the back buffer.
 // Leaves out: every method nobody here calls (QueryInterface included), full-screen devices,
 // shaders, vertex declarations, stencil.
-// Knowingly differs: only windowed devices; MANAGED and DEFAULT pools behave alike.
+// Knowingly differs: only windowed devices; MANAGED and DEFAULT pools behave alike; one texture
+// stage and one sampler (0), eight lights, directional lights only; Clear takes no rectangles and
+// Present only the whole back buffer to the device window; the back buffer is not lockable.
 #pragma once
 
 #include <windows.h>
@@ -79,6 +81,11 @@ enum D3DRENDERSTATETYPE {
     D3DRS_LOCALVIEWER = 142,
     D3DRS_NORMALIZENORMALS = 143,
     D3DRS_SPECULARMATERIALSOURCE = 146,
+};
+
+enum D3DSHADEMODE {
+    D3DSHADE_FLAT = 1,
+    D3DSHADE_GOURAUD = 2,
 };
 
 enum D3DZBUFFERTYPE {

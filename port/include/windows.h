@@ -80,6 +80,12 @@ struct POINT {
     LONG y;
 };
 
+// A time in 100-nanosecond units since 1 January 1601 (UTC), split in two halves.
+struct FILETIME {
+    DWORD dwLowDateTime;
+    DWORD dwHighDateTime;
+};
+
 struct RECT {
     LONG left;
     LONG top;
@@ -199,6 +205,13 @@ int WINAPI MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);
 // Accepts both '\\' and '/' as separators.
 BOOL WINAPI SetCurrentDirectoryA(LPCSTR path);
 void WINAPI Sleep(DWORD milliseconds);
+
+// Process times, for measuring from the process's start. GetProcessTimes knows only the current
+// process; on Linux its creation time has the kernel's clock-tick resolution (10 ms).
+HANDLE WINAPI GetCurrentProcess();
+BOOL WINAPI GetProcessTimes(HANDLE process, FILETIME* creationTime, FILETIME* exitTime,
+                            FILETIME* kernelTime, FILETIME* userTime);
+void WINAPI GetSystemTimeAsFileTime(FILETIME* systemTimeAsFileTime);
 
 // Runtime helpers that Windows' C library has and the host's lacks.
 // The executable's full path with '\\' separators.

@@ -1,0 +1,62 @@
+// Vertex and index buffers. Every pool keeps its bytes in CPU memory, so they survive a reset;
+// a GL buffer object holds a copy, uploaded at the first draw after the bytes were locked.
+#pragma once
+
+#include "gl_context.h"
+#include "ref_counted.h"
+
+#include <memory>
+#include <vector>
+
+// The storage both kinds of buffer share.
+class BufferBytes {
+  public:
+    BufferBytes(std::shared_ptr<GlContext> context, UINT length);
+    ~BufferBytes();
+    BufferBytes(const BufferBytes&) = delete;
+    BufferBytes& operator=(const BufferBytes&) = delete;
+
+    HRESULT Lock(UINT offset, UINT size, void** data);
+    HRESULT Unlock();
+
+    UINT Length() const { return (UINT)bytes_.size(); }
+    // True when the bytes may differ from the GL buffer's.
+    bool Changed() const { return changed_; }
+    // Binds the GL buffer to the target, uploading the bytes first when they may have changed.
+    // The context must be current.
+    void Bind(GLenum target);
+
+  private:
+    std::shared_ptr<GlContext> context_;
+    std::vector<BYTE> bytes_;
+    GLuint name_ = 0;
+    UINT locks_ = 0;
+    bool changed_ = true;
+};
+
+class VertexBuffer : public RefCounted<IDirect3DVertexBuffer9> {
+  public:
+    VertexBuffer(std::shared_ptr<GlContext> context, UINT length)
+        : bytes(std::move(context), length) {}
+
+    HRESULT Lock(UINT offset, UINT size, void** data, DWORD) override {
+        return bytes.Lock(offset, size, data);
+    }
+    HRESULT Unlock() override { return bytes.Unlock(); }
+
+    BufferBytes bytes;
+};
+
+class IndexBuffer : public RefCounted<IDirect3DIndexBuffer9> {
+  public:
+    IndexBuffer(std::shared_ptr<GlContext> context, UINT length, D3DFORMAT format)
+        : bytes(std::move(context), length), format(format) {}
+
+    HRESULT Lock(UINT offset, UINT size, void** data, DWORD) override {
+        return bytes.Lock(offset, size, data);
+    }
+    HRESULT Unlock() override { return bytes.Unlock(); }
+
+    BufferBytes bytes;
+    const D3DFORMAT format;
+};

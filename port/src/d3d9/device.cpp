@@ -1,0 +1,217 @@
+// The device's life: creation, parameters, reset and loss, and the objects it makes.
+#include "device.h"
+
+#include "apply_state.h"
+#include "device_loss.h"
+#include "translate.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+// How long a simulated loss lasts before the device may be reset.
+const std::chrono::milliseconds LOSS_DURATION(500);
+
+// Tells once per asked interval when the host grants another, as the picture's timing differs.
+void ReportSwapInterval(int asked, int granted) {
+    static bool reported[2] = {false, false};
+    if (asked == granted || reported[asked]) {
+        return;
+    }
+    reported[asked] = true;
+    std::fprintf(stderr, "d3d9: presentation interval asked %s (swap interval %d), host gave %d\n",
+                 asked == 1 ? "ONE" : "IMMEDIATE", asked, granted);
+}
+
+bool IsBufferPool(D3DPOOL pool) {
+    return pool == D3DPOOL_DEFAULT || pool == D3DPOOL_MANAGED || pool == D3DPOOL_SYSTEMMEM;
+}
+
+bool IsSurfaceFormat(D3DFORMAT format) {
+    return format == D3DFMT_X8R8G8B8 || format == D3DFMT_A8R8G8B8;
+}
+
+} // namespace
+
+Device::Device(IDirect3D9* direct3d, std::shared_ptr<GlContext> context)
+    : direct3d_(direct3d), context_(std::move(context)) {
+    direct3d_->AddRef();
+    InstallLossSignal();
+}
+
+Device::~Device() {
+    ReplaceReference(&streamSource_, (VertexBuffer*)nullptr);
+    ReplaceReference(&indices_, (IndexBuffer*)nullptr);
+    ReplaceReference(&texture_, (Texture*)nullptr);
+    if (context_->MakeCurrent()) {
+        renderTarget_.Destroy();
+    }
+    direct3d_->Release();
+}
+
+HRESULT Device::Initialise(D3DPRESENT_PARAMETERS* parameters) {
+    if (!context_->MakeCurrent()) {
+        return D3DERR_INVALIDCALL;
+    }
+    SetFixedGlState();
+    const HRESULT result = ApplyParameters(parameters);
+    if (SUCCEEDED(result)) {
+        ResetState();
+    }
+    return result;
+}
+
+HRESULT Device::ApplyParameters(D3DPRESENT_PARAMETERS* parameters) {
+    int swapInterval = 1;
+    const bool otherWindow =
+        parameters->hDeviceWindow != nullptr && parameters->hDeviceWindow != context_->Window();
+    const bool knownFormat = parameters->BackBufferFormat == D3DFMT_UNKNOWN ||
+                             IsSurfaceFormat(parameters->BackBufferFormat);
+    const bool knownDepth =
+        !parameters->EnableAutoDepthStencil || parameters->AutoDepthStencilFormat == D3DFMT_D16;
+    if (!parameters->Windowed || otherWindow || !knownFormat || !knownDepth ||
+        parameters->MultiSampleType != D3DMULTISAMPLE_NONE ||
+        !TranslatePresentationInterval(parameters->PresentationInterval, &swapInterval)) {
+        return D3DERR_INVALIDCALL;
+    }
+    if (!context_->MakeCurrent()) {
+        return D3DERR_INVALIDCALL;
+    }
+    RECT client = {0, 0, 0, 0};
+    GetClientRect(context_->Window(), &client);
+    const UINT width = parameters->BackBufferWidth != 0
+                           ? parameters->BackBufferWidth
+                           : (UINT)std::max<LONG>(1, client.right - client.left);
+    const UINT height = parameters->BackBufferHeight != 0
+                            ? parameters->BackBufferHeight
+                            : (UINT)std::max<LONG>(1, client.bottom - client.top);
+    const bool withDepth = parameters->EnableAutoDepthStencil != FALSE;
+    if (!renderTarget_.Create(width, height, withDepth)) {
+        return D3DERR_OUTOFVIDEOMEMORY;
+    }
+    hasDepthBuffer_ = withDepth;
+    ReportSwapInterval(swapInterval, context_->SetSwapInterval(swapInterval));
+
+    parameters->BackBufferWidth = width;
+    parameters->BackBufferHeight = height;
+    if (parameters->BackBufferFormat == D3DFMT_UNKNOWN) {
+        parameters->BackBufferFormat = D3DFMT_X8R8G8B8;
+    }
+    parameters->BackBufferCount = std::max<UINT>(1, parameters->BackBufferCount);
+    return D3D_OK;
+}
+
+void Device::ResetState() {
+    ReplaceReference(&streamSource_, (VertexBuffer*)nullptr);
+    ReplaceReference(&indices_, (IndexBuffer*)nullptr);
+    ReplaceReference(&texture_, (Texture*)nullptr);
+    SetDefaultState(&state_, hasDepthBuffer_);
+    dirty_ = DIRTY_ALL;
+    inScene_ = false;
+}
+
+void Device::SimulateLoss() {
+    lost_ = true;
+    lostAt_ = std::chrono::steady_clock::now();
+}
+
+void Device::NoticeLossSignal() {
+    if (TakeLossSignal()) {
+        SimulateLoss();
+    }
+}
+
+bool Device::StillLosing() const {
+    return lost_ && std::chrono::steady_clock::now() - lostAt_ < LOSS_DURATION;
+}
+
+HRESULT Device::TestCooperativeLevel() {
+    NoticeLossSignal();
+    if (!lost_) {
+        return D3D_OK;
+    }
+    return StillLosing() ? D3DERR_DEVICELOST : D3DERR_DEVICENOTRESET;
+}
+
+HRESULT Device::Reset(D3DPRESENT_PARAMETERS* presentationParameters) {
+    if (presentationParameters == nullptr) {
+        return D3DERR_INVALIDCALL;
+    }
+    NoticeLossSignal();
+    if (StillLosing()) {
+        return D3DERR_DEVICELOST;
+    }
+    // The application must have let go of the back buffer; a failed reset leaves the device
+    // lost, ready for another attempt.
+    const HRESULT result =
+        backBuffer_.Held() != 0 ? D3DERR_INVALIDCALL : ApplyParameters(presentationParameters);
+    if (FAILED(result)) {
+        lost_ = true;
+        lostAt_ = std::chrono::steady_clock::now() - LOSS_DURATION;
+        return result;
+    }
+    ResetState();
+    lost_ = false;
+    return D3D_OK;
+}
+
+HRESULT Device::CreateVertexBuffer(UINT length, DWORD, DWORD, D3DPOOL pool,
+                                   IDirect3DVertexBuffer9** vertexBuffer, HANDLE* sharedHandle) {
+    if (vertexBuffer == nullptr || sharedHandle != nullptr || length == 0 || !IsBufferPool(pool)) {
+        return D3DERR_INVALIDCALL;
+    }
+    *vertexBuffer = new VertexBuffer(context_, length);
+    return D3D_OK;
+}
+
+HRESULT Device::CreateIndexBuffer(UINT length, DWORD, D3DFORMAT format, D3DPOOL pool,
+                                  IDirect3DIndexBuffer9** indexBuffer, HANDLE* sharedHandle) {
+    IndexLayout layout;
+    if (indexBuffer == nullptr || sharedHandle != nullptr || length == 0 || !IsBufferPool(pool) ||
+        !TranslateIndexFormat(format, &layout)) {
+        return D3DERR_INVALIDCALL;
+    }
+    *indexBuffer = new IndexBuffer(context_, length, format);
+    return D3D_OK;
+}
+
+HRESULT Device::CreateOffscreenPlainSurface(UINT width, UINT height, D3DFORMAT format, D3DPOOL pool,
+                                            IDirect3DSurface9** surface, HANDLE* sharedHandle) {
+    if (surface == nullptr || sharedHandle != nullptr || width == 0 || height == 0 ||
+        pool != D3DPOOL_SYSTEMMEM || !IsSurfaceFormat(format)) {
+        return D3DERR_INVALIDCALL;
+    }
+    *surface = new SystemMemorySurface(width, height, format);
+    return D3D_OK;
+}
+
+HRESULT Device::GetBackBuffer(UINT swapChain, UINT backBuffer, D3DBACKBUFFER_TYPE type,
+                              IDirect3DSurface9** surface) {
+    if (surface == nullptr || swapChain != 0 || backBuffer != 0 ||
+        type != D3DBACKBUFFER_TYPE_MONO) {
+        return D3DERR_INVALIDCALL;
+    }
+    backBuffer_.AddRef();
+    *surface = &backBuffer_;
+    return D3D_OK;
+}
+
+HRESULT Device::GetRenderTargetData(IDirect3DSurface9* renderTarget,
+                                    IDirect3DSurface9* destSurface) {
+    SystemMemorySurface* destination = dynamic_cast<SystemMemorySurface*>(destSurface);
+    if (renderTarget != &backBuffer_ || destination == nullptr ||
+        destination->width != renderTarget_.Width() ||
+        destination->height != renderTarget_.Height()) {
+        return D3DERR_INVALIDCALL;
+    }
+    NoticeLossSignal();
+    if (lost_) {
+        return D3DERR_DEVICELOST;
+    }
+    if (!context_->MakeCurrent()) {
+        return D3DERR_INVALIDCALL;
+    }
+    renderTarget_.Read(destination->pixels.data(), destination->pitch);
+    return D3D_OK;
+}

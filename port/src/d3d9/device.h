@@ -1,0 +1,92 @@
+// The Direct3D 9 device on OpenGL. Setters record state (device_state.h); the GL calls that apply
+// it happen at draw time (apply_state.cpp); the back buffer is a framebuffer object that Present
+// stretches over the window.
+#pragma once
+
+#include "buffers.h"
+#include "device_state.h"
+#include "gl_context.h"
+#include "ref_counted.h"
+#include "render_target.h"
+#include "surface.h"
+#include "texture.h"
+
+#include <chrono>
+#include <memory>
+
+class Device : public RefCounted<IDirect3DDevice9> {
+  public:
+    // Takes a reference on the Direct3D object, as the platform's device does.
+    Device(IDirect3D9* direct3d, std::shared_ptr<GlContext> context);
+    ~Device() override;
+
+    // Makes the back buffer and applies the parameters; on success writes the chosen back
+    // buffer size and format back into them.
+    HRESULT Initialise(D3DPRESENT_PARAMETERS* parameters);
+
+    const std::shared_ptr<GlContext>& Context() const { return context_; }
+    // Something other than a draw bound a texture: the next draw binds its own again.
+    void ForgetTextureBinding() { dirty_ |= DIRTY_TEXTURE; }
+    void SimulateLoss();
+
+    HRESULT TestCooperativeLevel() override;
+    HRESULT Reset(D3DPRESENT_PARAMETERS* presentationParameters) override;
+    HRESULT Present(const RECT* sourceRect, const RECT* destRect, HWND destWindowOverride,
+                    const RGNDATA* dirtyRegion) override;
+    HRESULT GetBackBuffer(UINT swapChain, UINT backBuffer, D3DBACKBUFFER_TYPE type,
+                          IDirect3DSurface9** surface) override;
+    HRESULT CreateVertexBuffer(UINT length, DWORD usage, DWORD fvf, D3DPOOL pool,
+                               IDirect3DVertexBuffer9** vertexBuffer,
+                               HANDLE* sharedHandle) override;
+    HRESULT CreateIndexBuffer(UINT length, DWORD usage, D3DFORMAT format, D3DPOOL pool,
+                              IDirect3DIndexBuffer9** indexBuffer, HANDLE* sharedHandle) override;
+    HRESULT GetRenderTargetData(IDirect3DSurface9* renderTarget,
+                                IDirect3DSurface9* destSurface) override;
+    HRESULT CreateOffscreenPlainSurface(UINT width, UINT height, D3DFORMAT format, D3DPOOL pool,
+                                        IDirect3DSurface9** surface, HANDLE* sharedHandle) override;
+    HRESULT BeginScene() override;
+    HRESULT EndScene() override;
+    HRESULT Clear(DWORD count, const D3DRECT* rects, DWORD flags, D3DCOLOR color, float z,
+                  DWORD stencil) override;
+    HRESULT SetTransform(D3DTRANSFORMSTATETYPE state, const D3DMATRIX* matrix) override;
+    HRESULT SetMaterial(const D3DMATERIAL9* material) override;
+    HRESULT SetLight(DWORD index, const D3DLIGHT9* light) override;
+    HRESULT LightEnable(DWORD index, BOOL enable) override;
+    HRESULT SetRenderState(D3DRENDERSTATETYPE state, DWORD value) override;
+    HRESULT SetTexture(DWORD stage, IDirect3DBaseTexture9* texture) override;
+    HRESULT SetSamplerState(DWORD sampler, D3DSAMPLERSTATETYPE type, DWORD value) override;
+    HRESULT DrawIndexedPrimitive(D3DPRIMITIVETYPE type, INT baseVertexIndex, UINT minVertexIndex,
+                                 UINT numVertices, UINT startIndex, UINT primitiveCount) override;
+    HRESULT SetFVF(DWORD fvf) override;
+    HRESULT SetStreamSource(UINT streamNumber, IDirect3DVertexBuffer9* streamData,
+                            UINT offsetInBytes, UINT stride) override;
+    HRESULT SetIndices(IDirect3DIndexBuffer9* indexData) override;
+
+  private:
+    // Validates the parameters, makes the back buffer, sets the swap interval and writes the
+    // chosen values back.
+    HRESULT ApplyParameters(D3DPRESENT_PARAMETERS* parameters);
+    // Drops the bindings and returns every state to its default.
+    void ResetState();
+    // Takes a loss announced by SIGUSR1.
+    void NoticeLossSignal();
+    // True while the device is lost and not yet ready to be reset.
+    bool StillLosing() const;
+
+    IDirect3D9* direct3d_;
+    std::shared_ptr<GlContext> context_;
+    RenderTarget renderTarget_;
+    BackBufferSurface backBuffer_{this};
+    bool hasDepthBuffer_ = false;
+    bool inScene_ = false;
+
+    DeviceState state_;
+    unsigned dirty_ = DIRTY_ALL;
+    VertexBuffer* streamSource_ = nullptr;
+    IndexBuffer* indices_ = nullptr;
+    Texture* texture_ = nullptr;
+    INT appliedBaseVertex_ = 0;
+
+    bool lost_ = false;
+    std::chrono::steady_clock::time_point lostAt_;
+};

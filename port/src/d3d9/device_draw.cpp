@@ -1,0 +1,113 @@
+// The device's frame: clearing, scenes, draws and presenting.
+#include "device.h"
+
+#include "apply_state.h"
+#include "translate.h"
+
+#include <cstdint>
+
+HRESULT Device::Clear(DWORD count, const D3DRECT* rects, DWORD flags, D3DCOLOR color, float z,
+                      DWORD) {
+    const DWORD known = D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER;
+    if (count != 0 || rects != nullptr || flags == 0 || (flags & ~known) != 0 ||
+        ((flags & D3DCLEAR_ZBUFFER) && !hasDepthBuffer_) || z < 0.0f || z > 1.0f) {
+        return D3DERR_INVALIDCALL;
+    }
+    if (lost_) {
+        return D3D_OK;
+    }
+    if (!context_->MakeCurrent()) {
+        return D3DERR_INVALIDCALL;
+    }
+    GLbitfield mask = 0;
+    if (flags & D3DCLEAR_TARGET) {
+        glClearColor((float)((color >> 16) & 0xFF) / 255.0f, (float)((color >> 8) & 0xFF) / 255.0f,
+                     (float)(color & 0xFF) / 255.0f, (float)((color >> 24) & 0xFF) / 255.0f);
+        mask |= GL_COLOR_BUFFER_BIT;
+    }
+    if (flags & D3DCLEAR_ZBUFFER) {
+        glClearDepth(z);
+        mask |= GL_DEPTH_BUFFER_BIT;
+    }
+    glClear(mask);
+    return D3D_OK;
+}
+
+HRESULT Device::BeginScene() {
+    if (inScene_) {
+        return D3DERR_INVALIDCALL;
+    }
+    inScene_ = true;
+    return D3D_OK;
+}
+
+HRESULT Device::EndScene() {
+    if (!inScene_) {
+        return D3DERR_INVALIDCALL;
+    }
+    inScene_ = false;
+    return D3D_OK;
+}
+
+HRESULT Device::DrawIndexedPrimitive(D3DPRIMITIVETYPE type, INT baseVertexIndex, UINT, UINT,
+                                     UINT startIndex, UINT primitiveCount) {
+    DrawShape shape;
+    VertexLayout vertexLayout;
+    IndexLayout indexLayout;
+    if (primitiveCount == 0 || !TranslatePrimitiveType(type, primitiveCount, &shape) ||
+        streamSource_ == nullptr || indices_ == nullptr ||
+        !TranslateVertexFormat(state_.fvf, &vertexLayout) ||
+        state_.streamStride < vertexLayout.size ||
+        !TranslateIndexFormat(indices_->format, &indexLayout)) {
+        return D3DERR_INVALIDCALL;
+    }
+    const uint64_t indexEnd =
+        ((uint64_t)startIndex + (uint64_t)shape.indexCount) * indexLayout.size;
+    const int64_t firstVertexByte =
+        (int64_t)state_.streamOffset + (int64_t)baseVertexIndex * state_.streamStride;
+    if (indexEnd > indices_->bytes.Length() || firstVertexByte < 0) {
+        return D3DERR_INVALIDCALL;
+    }
+    if (lost_) {
+        return D3D_OK;
+    }
+    if (!context_->MakeCurrent()) {
+        return D3DERR_INVALIDCALL;
+    }
+    if (baseVertexIndex != appliedBaseVertex_ || streamSource_->bytes.Changed()) {
+        dirty_ |= DIRTY_VERTEX_INPUT;
+    }
+    if (indices_->bytes.Changed()) {
+        dirty_ |= DIRTY_INDICES;
+    }
+    const DrawBindings bindings = {
+        streamSource_,         indices_, texture_, baseVertexIndex, renderTarget_.Width(),
+        renderTarget_.Height()};
+    ApplyState(state_, bindings, dirty_);
+    dirty_ = 0;
+    appliedBaseVertex_ = baseVertexIndex;
+    glDrawElements(shape.mode, shape.indexCount, indexLayout.type,
+                   (const void*)(uintptr_t)((uint64_t)startIndex * indexLayout.size));
+    return D3D_OK;
+}
+
+HRESULT Device::Present(const RECT* sourceRect, const RECT* destRect, HWND destWindowOverride,
+                        const RGNDATA* dirtyRegion) {
+    if (sourceRect != nullptr || destRect != nullptr || destWindowOverride != nullptr ||
+        dirtyRegion != nullptr) {
+        return D3DERR_INVALIDCALL;
+    }
+    NoticeLossSignal();
+    if (lost_) {
+        return D3DERR_DEVICELOST;
+    }
+    if (!context_->MakeCurrent()) {
+        return D3DERR_INVALIDCALL;
+    }
+    int width = 0;
+    int height = 0;
+    context_->DrawableSize(&width, &height);
+    renderTarget_.BlitToWindow(width, height);
+    context_->Swap();
+    return D3D_OK;
+}

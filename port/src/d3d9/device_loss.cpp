@@ -1,0 +1,45 @@
+#include "device_loss.h"
+
+#include "device.h"
+
+#include <port_test.h>
+
+#include <csignal>
+
+namespace {
+
+volatile std::sig_atomic_t g_lossRequested = 0;
+
+void OnLossSignal(int) {
+    g_lossRequested = 1;
+}
+
+} // namespace
+
+void InstallLossSignal() {
+    static bool installed = false;
+    if (installed) {
+        return;
+    }
+    struct sigaction action = {};
+    action.sa_handler = OnLossSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGUSR1, &action, nullptr);
+    installed = true;
+}
+
+bool TakeLossSignal() {
+    if (g_lossRequested == 0) {
+        return false;
+    }
+    g_lossRequested = 0;
+    return true;
+}
+
+void PortSimulateDeviceLoss(IDirect3DDevice9* device) {
+    Device* ours = dynamic_cast<Device*>(device);
+    if (ours != nullptr) {
+        ours->SimulateLoss();
+    }
+}

@@ -1,0 +1,43 @@
+#include "device_state.h"
+
+#include <cstring>
+
+namespace {
+
+void SetIdentity(D3DMATRIX* matrix) {
+    std::memset(matrix, 0, sizeof(*matrix));
+    matrix->_11 = matrix->_22 = matrix->_33 = matrix->_44 = 1.0f;
+}
+
+} // namespace
+
+void SetDefaultState(DeviceState* state, bool hasDepthBuffer) {
+    std::memset(state, 0, sizeof(*state));
+    DWORD* renderStates = state->renderStates;
+    renderStates[D3DRS_ZENABLE] = hasDepthBuffer ? D3DZB_TRUE : D3DZB_FALSE;
+    renderStates[D3DRS_SHADEMODE] = D3DSHADE_GOURAUD;
+    renderStates[D3DRS_ZFUNC] = D3DCMP_LESSEQUAL;
+    renderStates[D3DRS_CULLMODE] = D3DCULL_CCW;
+    renderStates[D3DRS_DITHERENABLE] = FALSE;
+    renderStates[D3DRS_SPECULARENABLE] = FALSE;
+    renderStates[D3DRS_LIGHTING] = TRUE;
+    renderStates[D3DRS_AMBIENT] = 0;
+    renderStates[D3DRS_LOCALVIEWER] = TRUE;
+    renderStates[D3DRS_NORMALIZENORMALS] = FALSE;
+    renderStates[D3DRS_SPECULARMATERIALSOURCE] = D3DMCS_COLOR2;
+    SetIdentity(&state->world);
+    SetIdentity(&state->view);
+    SetIdentity(&state->projection);
+    state->minFilter = D3DTEXF_POINT;
+    state->magFilter = D3DTEXF_POINT;
+    state->mipFilter = D3DTEXF_NONE;
+}
+
+D3DLIGHT9 DefaultLight() {
+    D3DLIGHT9 light;
+    std::memset(&light, 0, sizeof(light));
+    light.Type = D3DLIGHT_DIRECTIONAL;
+    light.Diffuse.r = light.Diffuse.g = light.Diffuse.b = 1.0f;
+    light.Direction.z = 1.0f;
+    return light;
+}

@@ -1,0 +1,67 @@
+#include "texture.h"
+
+#include "device.h"
+
+Texture::Texture(std::shared_ptr<GlContext> context, GLuint name, UINT width, UINT height,
+                 UINT levels)
+    : name(name), width(width), height(height), levels(levels), minFilter(GL_NEAREST),
+      magFilter(GL_NEAREST), context_(std::move(context)) {}
+
+Texture::~Texture() {
+    if (context_->MakeCurrent()) {
+        glDeleteTextures(1, &name);
+    }
+}
+
+namespace {
+
+UINT MipLevelCount(UINT width, UINT height) {
+    UINT levels = 1;
+    for (UINT side = width > height ? width : height; side > 1; side /= 2) {
+        ++levels;
+    }
+    return levels;
+}
+
+} // namespace
+
+HRESULT CreateTextureFromPixels(IDirect3DDevice9* device, UINT width, UINT height,
+                                const uint8_t* bgrxTopRowFirst, IDirect3DTexture9** texture) {
+    Device* ours = dynamic_cast<Device*>(device);
+    if (ours == nullptr || bgrxTopRowFirst == nullptr || texture == nullptr) {
+        return D3DERR_INVALIDCALL;
+    }
+    *texture = nullptr;
+    const UINT largest = ours->Context()->MaxTextureSize();
+    if (width == 0 || height == 0 || width > largest || height > largest) {
+        return D3DERR_INVALIDCALL;
+    }
+    if (!ours->Context()->MakeCurrent()) {
+        return D3DERR_INVALIDCALL;
+    }
+    while (glGetError() != GL_NO_ERROR) {
+    }
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    ours->ForgetTextureBinding();
+    // The default sampler state of Direct3D: point sampling, no mip filter.
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    // The first row given becomes t = 0, which is where Direct3D puts v = 0: the top row.
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, (GLsizei)width, (GLsizei)height, 0, GL_BGRA,
+                 GL_UNSIGNED_BYTE, bgrxTopRowFirst);
+    glGenerateMipmap(GL_TEXTURE_2D);
+    if (glGetError() != GL_NO_ERROR) {
+        glDeleteTextures(1, &name);
+        return E_OUTOFMEMORY;
+    }
+    *texture = new Texture(ours->Context(), name, width, height, MipLevelCount(width, height));
+    return D3D_OK;
+}
+
+UINT GetMaxTextureSize(IDirect3DDevice9* device) {
+    Device* ours = dynamic_cast<Device*>(device);
+    return ours == nullptr ? 0 : ours->Context()->MaxTextureSize();
+}

@@ -1,0 +1,272 @@
+// <program>-capture: runs the program's own start-up and frame code on a window whose client
+// area has the requested size, and either writes frame N as an RGB PNG or measures how fast
+// frames are drawn and presented without waiting for the retrace. Uses only Win32, Direct3D 9
+// and the C++ standard library, so it builds against the platform and against the stand-in.
+#include <windows.h>
+#include <d3d9.h>
+
+#include "device.h"
+#include "device_loss.h"
+#include "frame.h"
+#include "lighting.h"
+#include "program.h"
+#include "window.h"
+
+#define STB_IMAGE_WRITE_STATIC
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#include <stb_image_write.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char USAGE[] = "usage: %s [--frame N] [--size WxH] [--out FILE.png] [--textures DIR]\n"
+                     "       %s --bench N [--size WxH] [--textures DIR]\n";
+const int EXIT_BAD_ARGUMENTS = 2;
+const long LARGEST_SIDE = 8192;
+const int WARM_UP_FRAMES = 30;
+const char CAPTURE_CLASS_NAME[] = "CaptureWindow";
+
+struct Options {
+    long frame = 1;
+    long bench = 0;
+    long width = 640;
+    long height = 480;
+    std::string out = "frame.png";
+    std::string textures;
+};
+
+// A whole decimal number in [1, largest], or false.
+bool ParseCount(const char* text, long largest, long* value) {
+    char* end = nullptr;
+    const long parsed = std::strtol(text, &end, 10);
+    if (end == text || *end != '\0' || parsed < 1 || parsed > largest) {
+        return false;
+    }
+    *value = parsed;
+    return true;
+}
+
+bool ParseSize(const char* text, long* width, long* height) {
+    const char* cross = std::strchr(text, 'x');
+    if (cross == nullptr) {
+        return false;
+    }
+    const std::string widthText(text, cross);
+    return ParseCount(widthText.c_str(), LARGEST_SIDE, width) &&
+           ParseCount(cross + 1, LARGEST_SIDE, height);
+}
+
+// Fills options from the command line; on a mistake returns false with a message.
+bool ParseOptions(int argc, char** argv, Options* options, std::string* error) {
+    bool frameGiven = false;
+    bool outGiven = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string option = argv[i];
+        const bool known = option == "--frame" || option == "--bench" || option == "--size" ||
+                           option == "--out" || option == "--textures";
+        if (!known) {
+            *error = "unknown option: " + option;
+            return false;
+        }
+        if (i + 1 >= argc) {
+            *error = "missing value for " + option;
+            return false;
+        }
+        const char* value = argv[++i];
+        bool valid = true;
+        if (option == "--frame") {
+            valid = ParseCount(value, 0x7FFFFFFF, &options->frame);
+            frameGiven = true;
+        } else if (option == "--bench") {
+            valid = ParseCount(value, 0x7FFFFFFF, &options->bench);
+        } else if (option == "--size") {
+            valid = ParseSize(value, &options->width, &options->height);
+        } else if (option == "--out") {
+            options->out = value;
+            outGiven = true;
+        } else {
+            options->textures = value;
+        }
+        if (!valid) {
+            *error = "bad value for " + option + ": " + value +
+                     " (counts are whole numbers from 1, sizes WxH from 1x1 to 8192x8192)";
+            return false;
+        }
+    }
+    if (options->bench != 0 && (frameGiven || outGiven)) {
+        *error = "--bench takes neither --frame nor --out";
+        return false;
+    }
+    return true;
+}
+
+// A window of the program's title whose client area is width x height.
+HWND OpenCaptureWindow(long width, long height) {
+    HINSTANCE instance = GetModuleHandleA(NULL);
+    WNDCLASSEXA windowClass;
+    std::memset(&windowClass, 0, sizeof(windowClass));
+    windowClass.cbSize = sizeof(WNDCLASSEXA);
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.lpszClassName = CAPTURE_CLASS_NAME;
+    RegisterClassExA(&windowClass);
+    RECT frame = {0, 0, (LONG)width, (LONG)height};
+    AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
+    HWND window = CreateWindowExA(0, CAPTURE_CLASS_NAME, g_windowTitle, WS_OVERLAPPEDWINDOW, 0, 0,
+                                  frame.right - frame.left, frame.bottom - frame.top, NULL, NULL,
+                                  instance, NULL);
+    if (window != NULL) {
+        ShowWindow(window, SW_SHOWNORMAL);
+    }
+    return window;
+}
+
+// Handles the queued messages; false once the window has been closed.
+bool PumpMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            return false;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return true;
+}
+
+// Reads the back buffer as a program on the platform would and writes it as an RGB PNG.
+bool WriteBackBuffer(const char* path) {
+    const UINT width = g_presentParameters.BackBufferWidth;
+    const UINT height = g_presentParameters.BackBufferHeight;
+    IDirect3DSurface9* backBuffer = NULL;
+    IDirect3DSurface9* copy = NULL;
+    D3DLOCKED_RECT locked;
+    std::memset(&locked, 0, sizeof(locked));
+    bool read = SUCCEEDED(g_device->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &backBuffer)) &&
+                SUCCEEDED(g_device->CreateOffscreenPlainSurface(width, height, D3DFMT_X8R8G8B8,
+                                                                D3DPOOL_SYSTEMMEM, &copy, NULL)) &&
+                SUCCEEDED(g_device->GetRenderTargetData(backBuffer, copy)) &&
+                SUCCEEDED(copy->LockRect(&locked, NULL, 0));
+    std::vector<unsigned char> rgb((size_t)width * height * 3);
+    if (read) {
+        for (UINT y = 0; y < height; ++y) {
+            const BYTE* row = (const BYTE*)locked.pBits + (size_t)y * locked.Pitch;
+            for (UINT x = 0; x < width; ++x) {
+                unsigned char* pixel = &rgb[((size_t)y * width + x) * 3];
+                pixel[0] = row[x * 4 + 2];
+                pixel[1] = row[x * 4 + 1];
+                pixel[2] = row[x * 4 + 0];
+            }
+        }
+        copy->UnlockRect();
+    }
+    if (copy != NULL) {
+        copy->Release();
+    }
+    if (backBuffer != NULL) {
+        backBuffer->Release();
+    }
+    if (!read) {
+        std::fprintf(stderr, "capture: could not read the back buffer\n");
+        return false;
+    }
+    if (!stbi_write_png(path, (int)width, (int)height, 3, rgb.data(), (int)width * 3)) {
+        std::fprintf(stderr, "capture: could not write %s\n", path);
+        return false;
+    }
+    return true;
+}
+
+int CaptureFrame(long frame, const char* path) {
+    for (long i = 1; i < frame; ++i) {
+        if (!PumpMessages()) {
+            std::fprintf(stderr, "capture: the window was closed\n");
+            return EXIT_FAILURE;
+        }
+        RenderFrame();
+    }
+    DrawFrame();
+    const bool written = WriteBackBuffer(path);
+    g_device->Present(NULL, NULL, NULL, NULL);
+    return written ? EXIT_SUCCESS : EXIT_FAILURE;
+}
+
+// Milliseconds from the process's creation to now, by the system's clock.
+double MillisecondsSinceProcessStart() {
+    FILETIME creation;
+    FILETIME exitTime;
+    FILETIME kernel;
+    FILETIME user;
+    FILETIME now;
+    if (!GetProcessTimes(GetCurrentProcess(), &creation, &exitTime, &kernel, &user)) {
+        return -1.0;
+    }
+    GetSystemTimeAsFileTime(&now);
+    const unsigned long long start =
+        (unsigned long long)creation.dwHighDateTime << 32 | creation.dwLowDateTime;
+    const unsigned long long end = (unsigned long long)now.dwHighDateTime << 32 | now.dwLowDateTime;
+    return (double)(end - start) / 10000.0;
+}
+
+int RunBenchmark(long frames) {
+    g_presentParameters.PresentationInterval = D3DPRESENT_INTERVAL_IMMEDIATE;
+    if (FAILED(ResetDevice())) {
+        std::fprintf(stderr, "capture: the device would not reset for immediate presents\n");
+        return EXIT_FAILURE;
+    }
+    RenderFrame();
+    const double firstFrameMs = MillisecondsSinceProcessStart();
+    for (int i = 1; i < WARM_UP_FRAMES && PumpMessages(); ++i) {
+        RenderFrame();
+    }
+    const std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
+    for (long i = 0; i < frames; ++i) {
+        if (!PumpMessages()) {
+            std::fprintf(stderr, "capture: the window was closed\n");
+            return EXIT_FAILURE;
+        }
+        RenderFrame();
+    }
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    std::printf("frames=%ld seconds=%.3f fps=%.1f first_frame_ms=%.1f\n", frames, elapsed.count(),
+                (double)frames / elapsed.count(), firstFrameMs);
+    return EXIT_SUCCESS;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    std::string error;
+    if (!ParseOptions(argc, argv, &options, &error)) {
+        std::fprintf(stderr, "%s: %s\n", argv[0], error.c_str());
+        std::fprintf(stderr, USAGE, argv[0], argv[0]);
+        return EXIT_BAD_ARGUMENTS;
+    }
+    if (options.textures.empty()) {
+        PrepareProgram();
+    } else if (!SetCurrentDirectoryA(options.textures.c_str())) {
+        std::fprintf(stderr, "%s: cannot enter the texture folder %s\n", argv[0],
+                     options.textures.c_str());
+        return EXIT_BAD_ARGUMENTS;
+    }
+    HWND window = OpenCaptureWindow(options.width, options.height);
+    if (window == NULL) {
+        std::fprintf(stderr, "%s: could not open a window\n", argv[0]);
+        return EXIT_FAILURE;
+    }
+    InitDirect3D(window);
+    InitLight();
+    LoadProgramResources(window);
+    const int result = options.bench != 0 ? RunBenchmark(options.bench)
+                                          : CaptureFrame(options.frame, options.out.c_str());
+    CleanDirect3D();
+    DestroyWindow(window);
+    return result;
+}
