@@ -4,7 +4,8 @@
 set -euo pipefail
 : "${WINEPREFIX:?}" "${WINDOWS_BIN:?}"
 
-source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/virtual-display.sh"
+TESTS_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$TESTS_DIR/../../scripts/virtual-display.sh"
 
 CLEAR_COLOR="rgb(0,0,80)"
 SESSION_DIR=$(mktemp -d)
@@ -33,10 +34,14 @@ fail() {
     exit 1
 }
 
-# start_program EXE: starts the program under Wine in the background.
-start_program() {
+require_windows_program() {
     [ -f "$1" ] || fail "$1 is missing: build the Windows programs first" \
         "(cmake --preset windows && cmake --build --preset windows)"
+}
+
+# start_program EXE: starts the program under Wine in the background.
+start_program() {
+    require_windows_program "$1"
     PROGRAM_NAME=$(basename "$1" .exe)
     wine "$1" >"$SESSION_DIR/wine.log" 2>&1 &
     PROGRAM_PID=$!
