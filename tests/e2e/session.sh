@@ -1,0 +1,119 @@
+# Sourced by the end-to-end tests: runs one program on the X display, finds its window, presses
+# keys, reads its pixels and collects its exit code. The display runs no window manager, so no
+# window has the keyboard focus unless a test gives it one.
+set -euo pipefail
+
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/virtual-display.sh"
+
+SESSION_DIR=$(mktemp -d)
+PROGRAM_PID=
+WINDOW_ID=
+EXIT_CODE=
+
+end_session() {
+    if [ -n "$PROGRAM_PID" ]; then
+        kill -KILL -- "-$PROGRAM_PID" 2>/dev/null || true
+    fi
+    if [ -n "${VIRTUAL_DISPLAY_PID:-}" ]; then
+        kill "$VIRTUAL_DISPLAY_PID"
+    fi
+    rm -rf "$SESSION_DIR"
+}
+trap end_session EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -s "$SESSION_DIR/program.log" ]; then
+        echo "--- program output:" >&2
+        tail -n 20 "$SESSION_DIR/program.log" >&2
+    fi
+    exit 1
+}
+
+# start_program EXECUTABLE: starts the program in the background, in a process group of its own
+# so that what it starts (SDL shows message boxes from a child process) ends with it.
+start_program() {
+    setsid "$1" >"$SESSION_DIR/program.log" 2>&1 &
+    PROGRAM_PID=$!
+}
+
+# wait_for_window TITLE: sets WINDOW_ID to the visible window with exactly this title.
+wait_for_window() {
+    for _ in $(seq 200); do
+        WINDOW_ID=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
+        [ -n "$WINDOW_ID" ] && return
+        kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the program ended before a window \"$1\" appeared"
+        sleep 0.1
+    done
+    fail "no window titled \"$1\" appeared within 20 s"
+}
+
+expect_running() {
+    kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the program ended $*"
+}
+
+# expect_exit_within SECONDS CODE: the program ends within that time with that exit code.
+expect_exit_within() {
+    for _ in $(seq $(($1 * 10))); do
+        kill -0 "$PROGRAM_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$PROGRAM_PID" 2>/dev/null && fail "the program was still running $1 s later"
+    EXIT_CODE=0
+    wait "$PROGRAM_PID" || EXIT_CODE=$?
+    PROGRAM_PID=
+    [ "$EXIT_CODE" -eq "$2" ] || fail "exit code $EXIT_CODE, expected $2"
+}
+
+# hold_key KEY: holds the key down for 0.3 s, across several polls of a running frame loop. The
+# pointer is moved off every window first, so none has the focus.
+hold_key() {
+    xdotool mousemove 1 1
+    xdotool keydown "$1"
+    sleep 0.3
+    xdotool keyup "$1"
+}
+
+# screenshot NAME: saves the window's pixels as NAME.png in the session folder; prints the path.
+screenshot() {
+    import -window "$WINDOW_ID" "$SESSION_DIR/$1.png"
+    echo "$SESSION_DIR/$1.png"
+}
+
+# pixel_shares IMAGE: prints the share of the image's pixels in the clear colour (0, 0, 0x50) and
+# the share in the boxes' red to orange, lit or in shadow, from the image's colour histogram.
+pixel_shares() {
+    convert "$1" -depth 8 -format %c histogram:info:- | awk -F'[(),:]+' '
+        { count = $1; r = $3; g = $4; b = $5; total += count }
+        r <= 5 && g <= 5 && b >= 75 && b <= 85 { clear += count }
+        r > 38 && r > 2 * b && r >= g { reddish += count }
+        END { print clear / total, reddish / total }'
+}
+
+# expect_scene IMAGE: at least a third of the picture is the clear colour and at least 1% shows
+# the boxes.
+expect_scene() {
+    local clear reddish
+    read -r clear reddish < <(pixel_shares "$1")
+    awk -v c="$clear" 'BEGIN { exit !(c >= 0.33) }' ||
+        fail "only $clear of $1 has the clear colour"
+    awk -v r="$reddish" 'BEGIN { exit !(r >= 0.01) }' || fail "only $reddish of $1 shows the boxes"
+}
+
+# expect_changing: two pictures of the window half a second apart differ: it is still drawing.
+expect_changing() {
+    local before after changed
+    before=$(screenshot before)
+    sleep 0.5
+    after=$(screenshot after)
+    changed=$(compare -metric AE "$before" "$after" null: 2>&1 || true)
+    [ "$changed" != "0" ] || fail "the window's pixels did not change in 0.5 s"
+    expect_scene "$after"
+}
+
+# window_geometry: prints "X Y WIDTH HEIGHT" of the window on the screen.
+window_geometry() {
+    xwininfo -id "$WINDOW_ID" | awk '
+        /Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+        /Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }'
+}
