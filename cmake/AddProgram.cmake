@@ -3,6 +3,7 @@
 function(add_program name)
     add_library(${name}_program OBJECT ${ARGN})
     target_link_libraries(${name}_program PUBLIC common)
+    target_include_directories(${name}_program PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
     add_executable(${name} ${PROJECT_SOURCE_DIR}/common/winmain.cpp)
     target_link_libraries(${name} PRIVATE ${name}_program common platform_entry)
     if(WIN32)
