@@ -110,6 +110,9 @@ HRESULT RecordingDevice::Present(const RECT* sourceRect, const RECT* destRect,
               Join({log_->NameOf(sourceRect), log_->NameOf(destRect),
                     log_->NameOf(destWindowOverride), log_->NameOf(dirtyRegion)}) +
               ")");
+    if (onPresent) {
+        onPresent();
+    }
     return presentResult;
 }
 

@@ -5,6 +5,7 @@
 
 #include <d3d9.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -92,6 +93,8 @@ class RecordingDevice : public IDirect3DDevice9 {
     HRESULT cooperativeLevel = D3D_OK;
     HRESULT resetResult = D3D_OK;
     HRESULT presentResult = D3D_OK;
+    // Runs inside every Present, as if while the frame is shown.
+    std::function<void()> onPresent;
     // What each Create*Buffer call returns; on success the buffer is kept here.
     HRESULT createResult = D3D_OK;
     RecordingBuffer<IDirect3DVertexBuffer9>* vertexBuffer = nullptr;

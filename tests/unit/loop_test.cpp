@@ -1,0 +1,86 @@
+// The main loop on a real window of the stand-in, drawing through the recording device.
+#include "device.h"
+#include "recording_device.h"
+#include "window.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+// Xlib's macros (None, Bool...) clash with names in the test framework, so it comes last.
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+namespace {
+
+class Loop : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        window = OpenMainWindow(GetModuleHandleA(NULL), SW_SHOWDEFAULT);
+        ASSERT_NE(window, nullptr);
+        platform.InstallDevice();
+    }
+    void TearDown() override { DestroyWindow(window); }
+
+    long Frames() const {
+        const std::vector<std::string> calls = platform.log.Texts();
+        return std::count(calls.begin(), calls.end(), "Present(null, null, null, null)");
+    }
+
+    // Drains what opening the window queued, then starts counting calls afresh.
+    void DrainAndForget() {
+        MSG msg;
+        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+            DispatchMessageA(&msg);
+        }
+        platform.log.calls.clear();
+    }
+
+    RecordingPlatform platform;
+    HWND window = NULL;
+};
+
+TEST_F(Loop, QuitAlreadyQueuedEndsItBeforeAnyFrame) {
+    DrainAndForget();
+    PostQuitMessage(7);
+    EXPECT_EQ(RunMainLoop(window), 7);
+    EXPECT_EQ(Frames(), 0);
+
+    PostMessageA(window, WM_DESTROY, 0, 0); // answered with PostQuitMessage(0) in the same pass
+    EXPECT_EQ(RunMainLoop(window), 0);
+    EXPECT_EQ(Frames(), 0);
+}
+
+TEST_F(Loop, MessagesPostedDuringAFrameAreHandledBeforeTheNext) {
+    DrainAndForget();
+    // Closing the window during frame 1 ends the loop in the next pass, before frame 2.
+    platform.device.onPresent = [this] { PostMessageA(window, WM_CLOSE, 0, 0); };
+    EXPECT_EQ(RunMainLoop(window), 0);
+    EXPECT_EQ(Frames(), 1);
+}
+
+TEST_F(Loop, EscapeHeldDownEndsItOnceAfterTheFrameThatSawIt) {
+    Display* display = XOpenDisplay(NULL);
+    ASSERT_NE(display, nullptr);
+    const KeyCode escape = XKeysymToKeycode(display, XK_Escape);
+    DrainAndForget();
+
+    // Pressed during frame 2 and held: frame 2's poll posts WM_DESTROY, the next pass quits.
+    long presents = 0;
+    platform.device.onPresent = [&] {
+        if (++presents == 2) {
+            XTestFakeKeyEvent(display, escape, True, CurrentTime);
+            XSync(display, False);
+        }
+        ASSERT_LE(presents, 2) << "Escape was not acted on";
+    };
+    EXPECT_EQ(RunMainLoop(window), 0);
+    EXPECT_EQ(Frames(), 2);
+
+    XTestFakeKeyEvent(display, escape, False, CurrentTime);
+    XSync(display, False);
+    XCloseDisplay(display);
+}
+
+} // namespace
