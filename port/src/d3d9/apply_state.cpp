@@ -27,9 +27,10 @@ D3DMATRIX Multiply(const D3DMATRIX& a, const D3DMATRIX& b) {
     return product;
 }
 
-// The projection followed, in clip space, by the pixel-centre shift (x + kx w, y - ky w) and by
-// Direct3D's depth range [0, w] moved to OpenGL's [-w, w] (z' = 2z - w), so that clipping and
-// window depth come out as Direct3D's.
+// The projection followed, in clip space, by the flip that keeps the back buffer upside down
+// (render_target.h), the pixel-centre shift by 63/64 of half a pixel right and down on screen
+// (x + kx w, -y + ky w), and Direct3D's depth range [0, w] moved to OpenGL's [-w, w]
+// (z' = 2z - w), so that clipping and window depth come out as Direct3D's.
 D3DMATRIX AdjustProjection(const D3DMATRIX& projection, UINT width, UINT height) {
     const float kx = PIXEL_CENTRE_SHIFT / (float)width;
     const float ky = PIXEL_CENTRE_SHIFT / (float)height;
@@ -37,7 +38,7 @@ D3DMATRIX AdjustProjection(const D3DMATRIX& projection, UINT width, UINT height)
     for (int row = 0; row < 4; ++row) {
         const float w = projection.m[row][3];
         adjusted.m[row][0] = projection.m[row][0] + w * kx;
-        adjusted.m[row][1] = projection.m[row][1] - w * ky;
+        adjusted.m[row][1] = w * ky - projection.m[row][1];
         adjusted.m[row][2] = 2.0f * projection.m[row][2] - w;
         adjusted.m[row][3] = w;
     }
@@ -173,7 +174,9 @@ void ApplyVertexInput(const DeviceState& state, const DrawBindings& bindings) {
 } // namespace
 
 void SetFixedGlState() {
-    glFrontFace(GL_CW);
+    // Direct3D's front faces wind clockwise on screen, which is counter-clockwise in the
+    // upside-down back buffer.
+    glFrontFace(GL_CCW);
     glMatrixMode(GL_MODELVIEW);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     glEnableClientState(GL_VERTEX_ARRAY);

@@ -1,18 +1,17 @@
 #include "render_target.h"
 
-#include <cstring>
-#include <vector>
-
 bool RenderTarget::Create(UINT width, UINT height, bool withDepth) {
     Destroy();
     width_ = width;
     height_ = height;
     glGenFramebuffers(1, &framebuffer_);
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+    // An unsized format with BGRA data lets Mesa pick the B8G8R8A8 layout of its window
+    // buffers, so that presenting is a copy rather than a draw.
     glGenTextures(1, &colour_);
     glBindTexture(GL_TEXTURE_2D, colour_);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, (GLsizei)width, (GLsizei)height, 0, GL_BGRA,
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, (GLsizei)width, (GLsizei)height, 0, GL_BGRA,
                  GL_UNSIGNED_BYTE, nullptr);
     glBindTexture(GL_TEXTURE_2D, 0);
     glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, colour_, 0);
@@ -47,7 +46,7 @@ void RenderTarget::Destroy() {
 void RenderTarget::BlitToWindow(int windowWidth, int windowHeight) const {
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
     const bool sameSize = windowWidth == (int)width_ && windowHeight == (int)height_;
-    glBlitFramebuffer(0, 0, (GLint)width_, (GLint)height_, 0, 0, windowWidth, windowHeight,
+    glBlitFramebuffer(0, (GLint)height_, (GLint)width_, 0, 0, 0, windowWidth, windowHeight,
                       GL_COLOR_BUFFER_BIT, sameSize ? GL_NEAREST : GL_LINEAR);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffer_);
 }
@@ -55,13 +54,8 @@ void RenderTarget::BlitToWindow(int windowWidth, int windowHeight) const {
 void RenderTarget::Read(BYTE* pixels, UINT pitch) const {
     // llvmpipe may otherwise hand back a frame that is still being drawn.
     glFinish();
-    const UINT rowBytes = width_ * 4;
-    std::vector<BYTE> bottomRowFirst((size_t)rowBytes * height_);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
-    glReadPixels(0, 0, (GLsizei)width_, (GLsizei)height_, GL_BGRA, GL_UNSIGNED_BYTE,
-                 bottomRowFirst.data());
-    for (UINT row = 0; row < height_; ++row) {
-        const BYTE* source = bottomRowFirst.data() + (size_t)(height_ - 1 - row) * rowBytes;
-        std::memcpy(pixels + (size_t)row * pitch, source, rowBytes);
-    }
+    glPixelStorei(GL_PACK_ROW_LENGTH, (GLint)(pitch / 4));
+    glReadPixels(0, 0, (GLsizei)width_, (GLsizei)height_, GL_BGRA, GL_UNSIGNED_BYTE, pixels);
+    glPixelStorei(GL_PACK_ROW_LENGTH, 0);
 }

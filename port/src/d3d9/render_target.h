@@ -1,6 +1,11 @@
-// The back buffer: a framebuffer object with an 8-bit RGB colour renderbuffer and, when the
-// device has an automatic depth buffer, a 16-bit depth renderbuffer. It keeps the size it was
-// made with; presenting stretches it over the window.
+// The back buffer: a framebuffer object with an 8-bit colour texture and, when the device has an
+// automatic depth buffer, a 16-bit depth renderbuffer. It keeps the size it was made with;
+// presenting stretches it over the window.
+//
+// The picture is kept upside down, Direct3D's top row in GL's row 0 (the projection flips y,
+// apply_state.cpp). Presenting then flips it back within the blit, which llvmpipe turns into a
+// plain copy, as its window buffers are stored top row first; and a read hands back rows in
+// Direct3D's order as they are.
 #pragma once
 
 #include "gl.h"
@@ -18,7 +23,7 @@ class RenderTarget {
     void BlitToWindow(int windowWidth, int windowHeight) const;
 
     // Waits for drawing to finish and copies the pixels as Direct3D lays out an X8R8G8B8
-    // surface: B, G, R, 0xFF bytes, top row first, rows pitch bytes apart.
+    // surface: B, G, R, X bytes, top row first, rows pitch bytes apart (a multiple of 4).
     void Read(BYTE* pixels, UINT pitch) const;
 
     UINT Width() const { return width_; }

@@ -6,8 +6,8 @@
 
 #include <d3d9.h>
 
-// Culling: Direct3D's front faces wind clockwise on screen; the device sets glFrontFace(GL_CW)
-// once, so D3DCULL_CCW culls GL_BACK.
+// Culling: the device makes Direct3D's front faces GL's front faces once (SetFixedGlState), so
+// D3DCULL_CCW, which culls faces winding counter-clockwise on screen, culls GL_BACK.
 struct CullSetting {
     bool enabled;
     GLenum face;
