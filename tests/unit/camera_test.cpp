@@ -1,6 +1,8 @@
 // The spin clock and the spin matrix.
 #include "camera.h"
 
+#include "first_spin.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -33,29 +35,13 @@ TEST_F(Spin, AngleIsTheSumOfSinglePrecisionSteps) {
 TEST_F(Spin, FirstFrameTiltsByAnEleventhAndTurnsByOneStep) {
     const D3DXMATRIX spin = Advance(1);
 
-    // RotationX(pitch) * RotationY(yaw), written out.
-    const double pitch = 0.015f / 11.0f;
-    const double yaw = 0.015f;
-    const double expected[16] = {
-        std::cos(yaw),
-        0,
-        -std::sin(yaw),
-        0,
-        std::sin(pitch) * std::sin(yaw),
-        std::cos(pitch),
-        std::sin(pitch) * std::cos(yaw),
-        0,
-        std::cos(pitch) * std::sin(yaw),
-        -std::sin(pitch),
-        std::cos(pitch) * std::cos(yaw),
-        0,
-        0,
-        0,
-        0,
-        1,
-    };
-    for (int i = 0; i < 16; ++i) {
-        EXPECT_NEAR(spin.m[i / 4][i % 4], expected[i], 1e-7) << "element " << i;
+    const Rotation expected = FirstFrameSpin();
+    for (int row = 0; row < 4; ++row) {
+        for (int column = 0; column < 4; ++column) {
+            const double value =
+                row < 3 && column < 3 ? expected.m[row][column] : (row == column ? 1.0 : 0.0);
+            EXPECT_NEAR(spin.m[row][column], value, 1e-7) << row << ", " << column;
+        }
     }
 }
 

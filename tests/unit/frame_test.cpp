@@ -5,6 +5,7 @@
 #include "device.h"
 #include "device_loss.h"
 #include "lighting.h"
+#include "first_spin.h"
 #include "recording_device.h"
 
 #include <gtest/gtest.h>
@@ -52,14 +53,7 @@ TEST_F(Frame, DrawsEightBoxesOnTheTumblingRingRedTowardsYellow) {
     RenderFrame();
     ASSERT_EQ(platform.log.Texts(), FrameCalls());
 
-    // Frame 1's spin, written out: RotationX(0.015 / 11) * RotationY(0.015).
-    const double pitch = 0.015f / 11.0f;
-    const double yaw = 0.015f;
-    const double spin[3][3] = {
-        {std::cos(yaw), 0, -std::sin(yaw)},
-        {std::sin(pitch) * std::sin(yaw), std::cos(pitch), std::sin(pitch) * std::cos(yaw)},
-        {std::cos(pitch) * std::sin(yaw), -std::sin(pitch), std::cos(pitch) * std::cos(yaw)},
-    };
+    const Rotation spin = FirstFrameSpin();
     for (int box = 0; box < 8; ++box) {
         const RecordedCall& world = platform.log.calls[7 + 4 * box];
         const RecordedCall& material = platform.log.calls[8 + 4 * box];
@@ -67,7 +61,7 @@ TEST_F(Frame, DrawsEightBoxesOnTheTumblingRingRedTowardsYellow) {
         const double angle = box * M_PI / 4.0;
         const double centre[3] = {4.0 * std::cos(angle), 0.0, -4.0 * std::sin(angle)};
         for (int axis = 0; axis < 3; ++axis) {
-            const double expected = centre[0] * spin[0][axis] + centre[2] * spin[2][axis];
+            const double expected = centre[0] * spin.m[0][axis] + centre[2] * spin.m[2][axis];
             EXPECT_NEAR(world.matrix.m[3][axis], expected, 1e-5) << "box " << box;
         }
         EXPECT_EQ(material.material.Diffuse.r, 1.0f);

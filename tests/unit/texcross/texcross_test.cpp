@@ -4,6 +4,7 @@
 #include "frame.h"
 #include "lighting.h"
 #include "program.h"
+#include "first_spin.h"
 #include "recording_device.h"
 #include "texture_set.h"
 
@@ -76,19 +77,13 @@ TEST_F(Texcross, DrawsFiveTexturedCubesInAPlusWithOneWhiteMaterial) {
     EXPECT_EQ(material.Diffuse.b, 1.0f);
 
     // Each cube's centre is its offset in the cross, tumbled by frame 1's spin.
-    const double pitch = 0.015f / 11.0f;
-    const double yaw = 0.015f;
-    const double spin[3][3] = {
-        {std::cos(yaw), 0, -std::sin(yaw)},
-        {std::sin(pitch) * std::sin(yaw), std::cos(pitch), std::sin(pitch) * std::cos(yaw)},
-        {std::cos(pitch) * std::sin(yaw), -std::sin(pitch), std::cos(pitch) * std::cos(yaw)},
-    };
+    const Rotation spin = FirstFrameSpin();
     const double offsets[5][2] = {{0, 0}, {3, 0}, {-3, 0}, {0, 3}, {0, -3}};
     for (int k = 0; k < 5; ++k) {
         const D3DMATRIX& world = platform.log.calls[10 + 3 * k].matrix;
         for (int axis = 0; axis < 3; ++axis) {
             const double expectedCentre =
-                offsets[k][0] * spin[0][axis] + offsets[k][1] * spin[1][axis];
+                offsets[k][0] * spin.m[0][axis] + offsets[k][1] * spin.m[1][axis];
             EXPECT_NEAR(world.m[3][axis], expectedCentre, 1e-5) << "cube " << k;
         }
     }
