@@ -27,19 +27,33 @@ D3DMATRIX Multiply(const D3DMATRIX& a, const D3DMATRIX& b) {
     return product;
 }
 
-// The projection followed, in clip space, by the flip that keeps the back buffer upside down
-// (render_target.h), the pixel-centre shift by 63/64 of half a pixel right and down on screen
-// (x + kx w, -y + ky w), and Direct3D's depth range [0, w] moved to OpenGL's [-w, w]
-// (z' = 2z - w), so that clipping and window depth come out as Direct3D's.
+// Direct3D's camera space looks down +z, OpenGL's eye space down -z, which OpenGL's non-local
+// viewer assumes. The modelview matrices therefore end with a mirror of z (negating column 2)
+// and the projection starts with the same mirror (negating row 2): positions in clip space are
+// unchanged, and lighting, all dot products of mirrored vectors, comes out the same for the
+// local viewer and right for the non-local one.
+D3DMATRIX MirrorZAfter(const D3DMATRIX& matrix) {
+    D3DMATRIX mirrored = matrix;
+    for (int row = 0; row < 4; ++row) {
+        mirrored.m[row][2] = -matrix.m[row][2];
+    }
+    return mirrored;
+}
+
+// The projection after the z mirror, followed in clip space by the flip that keeps the back
+// buffer upside down (render_target.h), the pixel-centre shift by 63/64 of half a pixel right
+// and down on screen (x + kx w, -y + ky w), and Direct3D's depth range [0, w] moved to OpenGL's
+// [-w, w] (z' = 2z - w), so that clipping and window depth come out as Direct3D's.
 D3DMATRIX AdjustProjection(const D3DMATRIX& projection, UINT width, UINT height) {
     const float kx = PIXEL_CENTRE_SHIFT / (float)width;
     const float ky = PIXEL_CENTRE_SHIFT / (float)height;
     D3DMATRIX adjusted;
     for (int row = 0; row < 4; ++row) {
-        const float w = projection.m[row][3];
-        adjusted.m[row][0] = projection.m[row][0] + w * kx;
-        adjusted.m[row][1] = w * ky - projection.m[row][1];
-        adjusted.m[row][2] = 2.0f * projection.m[row][2] - w;
+        const float mirror = row == 2 ? -1.0f : 1.0f;
+        const float w = mirror * projection.m[row][3];
+        adjusted.m[row][0] = mirror * projection.m[row][0] + w * kx;
+        adjusted.m[row][1] = w * ky - mirror * projection.m[row][1];
+        adjusted.m[row][2] = 2.0f * mirror * projection.m[row][2] - w;
         adjusted.m[row][3] = w;
     }
     return adjusted;
@@ -90,10 +104,11 @@ void ApplyRenderStates(const DWORD* renderStates) {
     glLightModeli(GL_LIGHT_MODEL_COLOR_CONTROL, GL_SEPARATE_SPECULAR_COLOR);
 }
 
-// Light positions are given while MODELVIEW holds the view alone: OpenGL takes them to eye space
-// at the call, as Direct3D takes its world-space lights through the view.
+// Light positions are given while MODELVIEW holds the view alone (and the mirror): OpenGL takes
+// them to eye space at the call, as Direct3D takes its world-space lights through the view.
 void ApplyLights(const DeviceState& state) {
-    glLoadMatrixf(&state.view.m[0][0]);
+    const D3DMATRIX view = MirrorZAfter(state.view);
+    glLoadMatrixf(&view.m[0][0]);
     for (UINT i = 0; i < LIGHT_COUNT; ++i) {
         const GLenum light = GL_LIGHT0 + i;
         const LightSlot& slot = state.lights[i];
@@ -197,7 +212,7 @@ void ApplyState(const DeviceState& state, const DrawBindings& bindings, unsigned
         ApplyLights(state);
     }
     if (dirty & (DIRTY_LIGHTS | DIRTY_MODELVIEW)) {
-        const D3DMATRIX worldView = Multiply(state.world, state.view);
+        const D3DMATRIX worldView = MirrorZAfter(Multiply(state.world, state.view));
         glLoadMatrixf(&worldView.m[0][0]);
     }
     if (dirty & DIRTY_MATERIAL) {
