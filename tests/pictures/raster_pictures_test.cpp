@@ -1,0 +1,141 @@
+// Where the stand-in puts pixels: clear colours, pixel centres, rows, depth, culling, textures.
+#include "test_device.h"
+
+#include "../../port/src/d3d9/texture.h"
+
+namespace {
+
+const D3DVECTOR TOWARDS_CAMERA = {0.0f, 0.0f, -1.0f};
+const D3DCOLOR BACKGROUND = 0xFF000050;
+
+// Unlit drawing: vertices without colours come out white.
+void ClearUnlit(IDirect3DDevice9* device) {
+    device->SetRenderState(D3DRS_LIGHTING, FALSE);
+    device->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, BACKGROUND, 1.0f, 0);
+}
+
+// Clip-space x of the pixel edge at screen column x (and y for row y) on a 640 x 480 target.
+float ClipX(float x) {
+    return x / 320.0f - 1.0f;
+}
+float ClipY(float y) {
+    return 1.0f - y / 240.0f;
+}
+
+} // namespace
+
+TEST(RasterPictures, ClearGivesTheExactColourEverywhere) {
+    TestDevice test;
+    ASSERT_EQ(D3D_OK, test.created);
+    test.device->Clear(0, nullptr, D3DCLEAR_TARGET, BACKGROUND, 1.0f, 0);
+    const Picture picture = test.ReadBack();
+    ASSERT_EQ(640, picture.width);
+    ASSERT_EQ(480, picture.height);
+    for (const POINT sample :
+         {POINT{0, 0}, POINT{639, 0}, POINT{0, 479}, POINT{639, 479}, POINT{320, 240}}) {
+        EXPECT_TRUE(PixelNear(picture, sample.x, sample.y, {0, 0, 0x50}, 0));
+    }
+}
+
+// Direct3D 9 samples at integer pixel coordinates: a rectangle from the top-left corner to
+// (100.25, 60.25) covers columns 0-100 and rows 0-60, where OpenGL's half-pixel centres would
+// leave out column 100 and row 60. Row 0 is the top one.
+TEST(RasterPictures, CoverageFollowsDirect3DPixelCentresTopRowFirst) {
+    TestDevice test;
+    ASSERT_EQ(D3D_OK, test.created);
+    ClearUnlit(test.device);
+    test.BindMesh(Rectangle(-1.0f, 1.0f, ClipX(100.25f), ClipY(60.25f), 0.5f, TOWARDS_CAMERA),
+                  RectangleIndices());
+    test.DrawMesh();
+    const Picture picture = test.ReadBack();
+    EXPECT_TRUE(PixelNear(picture, 0, 0, {255, 255, 255}, 0));
+    EXPECT_TRUE(PixelNear(picture, 100, 60, {255, 255, 255}, 0));
+    EXPECT_TRUE(PixelNear(picture, 101, 60, {0, 0, 0x50}, 0));
+    EXPECT_TRUE(PixelNear(picture, 100, 61, {0, 0, 0x50}, 0));
+    EXPECT_TRUE(PixelNear(picture, 0, 479, {0, 0, 0x50}, 0));
+}
+
+// Depth [0, 1] with LESSEQUAL: of two draws at the same depth the later wins; a farther one
+// drawn last stays hidden; depth 1.0 itself is still drawn after a clear to 1.0.
+TEST(RasterPictures, DepthTestIsLessOrEqualOverTheWholeRange) {
+    TestDevice test;
+    ASSERT_EQ(D3D_OK, test.created);
+    IDirect3DDevice9* device = test.device;
+    ClearUnlit(device);
+    D3DMATERIAL9 material{};
+    device->SetRenderState(D3DRS_LIGHTING, TRUE);
+    device->SetRenderState(D3DRS_AMBIENT, 0xFFFFFFFF);
+    const auto drawAt = [&](float left, float z, float r, float g, float b) {
+        material.Ambient = {r, g, b, 1.0f};
+        device->SetMaterial(&material);
+        test.BindMesh(Rectangle(left, 0.5f, left + 0.5f, -0.5f, z, TOWARDS_CAMERA),
+                      RectangleIndices());
+        test.DrawMesh();
+    };
+    drawAt(-0.5f, 0.5f, 1.0f, 0.0f, 0.0f);
+    drawAt(-0.5f, 0.5f, 0.0f, 1.0f, 0.0f);
+    drawAt(-0.5f, 0.7f, 0.0f, 0.0f, 1.0f);
+    drawAt(0.25f, 1.0f, 1.0f, 1.0f, 0.0f);
+    const Picture picture = test.ReadBack();
+    EXPECT_TRUE(PixelNear(picture, 240, 240, {0, 255, 0}, 0));
+    EXPECT_TRUE(PixelNear(picture, 460, 240, {255, 255, 0}, 0));
+}
+
+// Culling counter-clockwise triangles is the default; the programs turn culling off.
+TEST(RasterPictures, CullingTakesWindingOnScreen) {
+    TestDevice test;
+    ASSERT_EQ(D3D_OK, test.created);
+    IDirect3DDevice9* device = test.device;
+    ClearUnlit(device);
+    const std::vector<WORD> clockwise = {0, 1, 2};
+    const std::vector<WORD> counterClockwise = {0, 2, 1};
+    test.BindMesh(Rectangle(-1.0f, 1.0f, 0.0f, 0.0f, 0.5f, TOWARDS_CAMERA), counterClockwise);
+    test.DrawMesh();
+    test.BindMesh(Rectangle(0.0f, 1.0f, 1.0f, 0.0f, 0.5f, TOWARDS_CAMERA), clockwise);
+    test.DrawMesh();
+    device->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
+    test.BindMesh(Rectangle(-1.0f, 0.0f, 0.0f, -1.0f, 0.5f, TOWARDS_CAMERA), counterClockwise);
+    test.DrawMesh();
+    const Picture picture = test.ReadBack();
+    EXPECT_TRUE(PixelNear(picture, 40, 40, {0, 0, 0x50}, 0));
+    EXPECT_TRUE(PixelNear(picture, 360, 40, {255, 255, 255}, 0));
+    EXPECT_TRUE(PixelNear(picture, 40, 280, {255, 255, 255}, 0));
+}
+
+// The first row of an image is v = 0, the top of a face; with no texture bound the lit colour
+// is drawn alone.
+TEST(RasterPictures, TexturesKeepTheirTopRowAtVZeroAndNullDrawsTheColour) {
+    TestDevice test;
+    ASSERT_EQ(D3D_OK, test.created);
+    IDirect3DDevice9* device = test.device;
+    ASSERT_GE(GetMaxTextureSize(device), 2048u);
+    ASSERT_LE(GetMaxTextureSize(device), 8192u);
+    // B, G, R, X: red and green on the top row, blue and white below.
+    const uint8_t pixels[] = {0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 0, 255, 255, 255, 0};
+    IDirect3DTexture9* texture = nullptr;
+    ASSERT_EQ(D3D_OK, CreateTextureFromPixels(device, 2, 2, pixels, &texture));
+    IDirect3DTexture9* tooLarge = nullptr;
+    EXPECT_EQ(D3DERR_INVALIDCALL,
+              CreateTextureFromPixels(device, GetMaxTextureSize(device) + 1, 1, pixels, &tooLarge));
+    EXPECT_EQ(nullptr, tooLarge);
+
+    ClearUnlit(device);
+    const std::vector<TexturedSceneVertex> quad = {{-1, 1, 0.5f, 0, 0, -1, 0, 0},
+                                                   {0, 1, 0.5f, 0, 0, -1, 1, 0},
+                                                   {-1, 0, 0.5f, 0, 0, -1, 0, 1},
+                                                   {0, 0, 0.5f, 0, 0, -1, 1, 1}};
+    test.BindMesh(quad, RectangleIndices());
+    device->SetTexture(0, texture);
+    texture->Release();
+    test.DrawMesh();
+    Picture picture = test.ReadBack();
+    EXPECT_TRUE(PixelNear(picture, 80, 60, {255, 0, 0}, 0));
+    EXPECT_TRUE(PixelNear(picture, 240, 60, {0, 255, 0}, 0));
+    EXPECT_TRUE(PixelNear(picture, 80, 180, {0, 0, 255}, 0));
+    EXPECT_TRUE(PixelNear(picture, 240, 180, {255, 255, 255}, 0));
+
+    device->SetTexture(0, nullptr);
+    test.DrawMesh();
+    picture = test.ReadBack();
+    EXPECT_TRUE(PixelNear(picture, 80, 60, {255, 255, 255}, 0));
+}
