@@ -20,6 +20,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -249,6 +250,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, USAGE, argv[0], argv[0]);
         return EXIT_BAD_ARGUMENTS;
     }
+    // The output path is the caller's: resolve it before the working directory changes.
+    options.out = std::filesystem::absolute(options.out).string();
     if (options.textures.empty()) {
         PrepareProgram();
     } else if (!SetCurrentDirectoryA(options.textures.c_str())) {

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Runs boxring-capture --bench and the plain SDL2 + OpenGL cubes in turn, RUNS times each, and
+# prints the medians: frames per second of both and their ratio, the first frame's time from
+# process start, and the capture tool's peak memory.
+# Usage: tools/bench/compare.sh BUILD_DIR [FRAMES] [RUNS]
+set -euo pipefail
+build=${1:?usage: compare.sh BUILD_DIR [FRAMES] [RUNS]}
+frames=${2:-2000}
+runs=${3:-5}
+
+source "$(dirname "$0")/../../scripts/virtual-display.sh"
+trap '[ -n "${VIRTUAL_DISPLAY_PID:-}" ] && kill "$VIRTUAL_DISPLAY_PID"' EXIT
+
+median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+field() { sed -n "s/.*$1=\([0-9.]*\).*/\1/p"; }
+
+ours=() plain=() first=() memory=()
+for _ in $(seq "$runs"); do
+    line=$(/usr/bin/time -v -o /tmp/bench-time.$$ "$build/bin/boxring-capture" --bench "$frames" 2>/dev/null)
+    ours+=("$(echo "$line" | field fps)")
+    first+=("$(echo "$line" | field first_frame_ms)")
+    memory+=("$(sed -n 's/.*Maximum resident set size (kbytes): //p' /tmp/bench-time.$$)")
+    plain+=("$("$build/bin/plain_gl_cubes" "$frames" | field fps)")
+done
+rm -f /tmp/bench-time.$$
+
+ours_median=$(printf '%s\n' "${ours[@]}" | median)
+plain_median=$(printf '%s\n' "${plain[@]}" | median)
+echo "boxring-capture fps: ${ours[*]} (median $ours_median)"
+echo "plain_gl_cubes fps:  ${plain[*]} (median $plain_median)"
+echo "ratio: $(echo "$ours_median $plain_median" | awk '{ printf "%.3f", $1 / $2 }')"
+echo "first_frame_ms: ${first[*]} (median $(printf '%s\n' "${first[@]}" | median))"
+echo "peak memory KiB: ${memory[*]} (median $(printf '%s\n' "${memory[@]}" | median))"
