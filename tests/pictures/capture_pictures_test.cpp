@@ -4,6 +4,7 @@
 
 #include <sys/wait.h>
 
+#include <cstdio>
 #include <fstream>
 #include <regex>
 #include <sstream>
@@ -94,6 +95,19 @@ TEST(CapturePictures, SizeSetsTheBackBuffer) {
     EXPECT_EQ(320, picture.width);
     EXPECT_EQ(200, picture.height);
     EXPECT_TRUE(PixelNear(picture, 0, 0, BACKGROUND, 0));
+}
+
+// The output path is the caller's even when the texture folder becomes the working directory.
+TEST(CaptureArguments, RelativeOutputStaysInTheCallersFolder) {
+    const std::string name = "relative-output.png";
+    std::remove((std::string(OUTPUT_DIR) + "/" + name).c_str());
+    const std::string command = std::string("cd ") + OUTPUT_DIR + " && " + CAPTURE_TOOL +
+                                " --size 32x24 --textures " + GOLDEN_DIR + " --out " + name +
+                                " 2>/dev/null";
+    ASSERT_EQ(0, std::system(command.c_str()));
+    Picture picture;
+    EXPECT_TRUE(LoadPng(std::string(OUTPUT_DIR) + "/" + name, &picture));
+    EXPECT_FALSE(LoadPng(std::string(GOLDEN_DIR) + "/" + name, &picture));
 }
 
 TEST(CaptureArguments, BadArgumentsExitWith2AndSayWhy) {
