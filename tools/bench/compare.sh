@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs boxring-capture --bench and the plain SDL2 + OpenGL cubes in turn, RUNS times each, and
-# prints the medians: frames per second of both and their ratio, the first frame's time from
-# process start, and the capture tool's peak memory.
+# prints the medians: frames per second of both, their ratio (each run's ratio is taken against
+# the plain run right after it, so that both saw the same load on the machine), the first
+# frame's time from process start, and the capture tool's peak memory.
 # Usage: tools/bench/compare.sh BUILD_DIR [FRAMES] [RUNS]
 set -euo pipefail
 build=${1:?usage: compare.sh BUILD_DIR [FRAMES] [RUNS]}
@@ -28,6 +29,10 @@ ours_median=$(printf '%s\n' "${ours[@]}" | median)
 plain_median=$(printf '%s\n' "${plain[@]}" | median)
 echo "boxring-capture fps: ${ours[*]} (median $ours_median)"
 echo "plain_gl_cubes fps:  ${plain[*]} (median $plain_median)"
-echo "ratio: $(echo "$ours_median $plain_median" | awk '{ printf "%.3f", $1 / $2 }')"
+ratios=()
+for i in "${!ours[@]}"; do
+    ratios+=("$(echo "${ours[$i]} ${plain[$i]}" | awk '{ printf "%.3f", $1 / $2 }')")
+done
+echo "ratio per run: ${ratios[*]} (median $(printf '%s\n' "${ratios[@]}" | median))"
 echo "first_frame_ms: ${first[*]} (median $(printf '%s\n' "${first[@]}" | median))"
 echo "peak memory KiB: ${memory[*]} (median $(printf '%s\n' "${memory[@]}" | median))"
