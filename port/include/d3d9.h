@@ -264,8 +264,8 @@ class IDirect3DDevice9 : public IUnknown {
   public:
     virtual HRESULT TestCooperativeLevel() = 0;
     virtual HRESULT Reset(D3DPRESENT_PARAMETERS* presentationParameters) = 0;
-    virtual HRESULT Present(const RECT* sourceRect, const RECT* destRect,
-                            HWND destWindowOverride, const RGNDATA* dirtyRegion) = 0;
+    virtual HRESULT Present(const RECT* sourceRect, const RECT* destRect, HWND destWindowOverride,
+                            const RGNDATA* dirtyRegion) = 0;
     virtual HRESULT GetBackBuffer(UINT swapChain, UINT backBuffer, D3DBACKBUFFER_TYPE type,
                                   IDirect3DSurface9** surface) = 0;
     virtual HRESULT CreateVertexBuffer(UINT length, DWORD usage, DWORD fvf, D3DPOOL pool,
@@ -312,4 +312,4 @@ typedef IDirect3DVertexBuffer9* LPDIRECT3DVERTEXBUFFER9;
 typedef IDirect3DIndexBuffer9* LPDIRECT3DINDEXBUFFER9;
 typedef IDirect3DTexture9* LPDIRECT3DTEXTURE9;
 
-IDirect3D9* WINAPI Direct3DCreate9(UINT sdkVersion);
+extern "C" IDirect3D9* WINAPI Direct3DCreate9(UINT sdkVersion);
