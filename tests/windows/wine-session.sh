@@ -78,7 +78,7 @@ expect_exit_code() {
 # press_key WINDOW KEY: gives the window the keyboard focus (there is no window manager to do it)
 # and holds the key for 0.3 s, across several polls of a running frame loop.
 press_key() {
-    xdotool windowfocus --sync "$1"
+    timeout 10 xdotool windowfocus --sync "$1" || fail "the window $1 did not take the focus"
     xdotool keydown "$2"
     sleep 0.3
     xdotool keyup "$2"
