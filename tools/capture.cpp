@@ -215,12 +215,18 @@ double MillisecondsSinceProcessStart() {
     return (double)(end - start) / 10000.0;
 }
 
-int RunBenchmark(long frames) {
+// Frames are read back before they are presented, and benchmarks measure drawing, so neither
+// waits for the retrace.
+bool PresentImmediately() {
     g_presentParameters.PresentationInterval = D3DPRESENT_INTERVAL_IMMEDIATE;
     if (FAILED(ResetDevice())) {
         std::fprintf(stderr, "capture: the device would not reset for immediate presents\n");
-        return EXIT_FAILURE;
+        return false;
     }
+    return true;
+}
+
+int RunBenchmark(long frames) {
     RenderFrame();
     const double firstFrameMs = MillisecondsSinceProcessStart();
     for (int i = 1; i < WARM_UP_FRAMES && PumpMessages(); ++i) {
@@ -267,8 +273,11 @@ int main(int argc, char** argv) {
     InitDirect3D(window);
     InitLight();
     LoadProgramResources(window);
-    const int result = options.bench != 0 ? RunBenchmark(options.bench)
-                                          : CaptureFrame(options.frame, options.out.c_str());
+    int result = EXIT_FAILURE;
+    if (PresentImmediately()) {
+        result = options.bench != 0 ? RunBenchmark(options.bench)
+                                    : CaptureFrame(options.frame, options.out.c_str());
+    }
     CleanDirect3D();
     DestroyWindow(window);
     return result;
