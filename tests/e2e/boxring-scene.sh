@@ -9,6 +9,6 @@ geometry=$(window_geometry)
 [ "$geometry" = "108 131 624 441" ] ||
     fail "client area at $geometry, expected 108 131 624 441 (x y width height)"
 sleep 1
-expect_changing
+expect_changing expect_scene
 hold_key Escape
 expect_exit_within 2 0

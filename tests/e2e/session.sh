@@ -30,10 +30,11 @@ fail() {
     exit 1
 }
 
-# start_program EXECUTABLE: starts the program in the background, in a process group of its own
-# so that what it starts (SDL shows message boxes from a child process) ends with it.
+# start_program EXECUTABLE [ARGUMENTS...]: starts the program in the background, in a process group
+# of its own so that what it starts (SDL shows message boxes from a child process) ends with it.
+# The executable may be a command that runs the program in its place (prlimit, setpriv).
 start_program() {
-    setsid "$1" >"$SESSION_DIR/program.log" 2>&1 &
+    setsid "$@" >"$SESSION_DIR/program.log" 2>&1 &
     PROGRAM_PID=$!
 }
 
@@ -100,7 +101,8 @@ expect_scene() {
     awk -v r="$reddish" 'BEGIN { exit !(r >= 0.01) }' || fail "only $reddish of $1 shows the boxes"
 }
 
-# expect_changing: two pictures of the window half a second apart differ: it is still drawing.
+# expect_changing CHECK: two pictures of the window half a second apart differ: it is still
+# drawing. The second must pass CHECK IMAGE (expect_scene, expect_textured_scene).
 expect_changing() {
     local before after changed
     before=$(screenshot before)
@@ -108,7 +110,7 @@ expect_changing() {
     after=$(screenshot after)
     changed=$(compare -metric AE "$before" "$after" null: 2>&1 || true)
     [ "$changed" != "0" ] || fail "the window's pixels did not change in 0.5 s"
-    expect_scene "$after"
+    "$1" "$after"
 }
 
 # window_geometry: prints "X Y WIDTH HEIGHT" of the window on the screen.
@@ -116,4 +118,96 @@ window_geometry() {
     xwininfo -id "$WINDOW_ID" | awk '
         /Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
         /Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }'
+}
+
+# colour_census IMAGE: prints the share of the image's pixels in the clear colour (0, 0, 0x50), the
+# share in any other colour, and how many of six hue sectors (red, yellow, green, cyan, blue,
+# magenta) each hold at least 0.2% of the image in bright, saturated pixels.
+colour_census() {
+    convert "$1" -depth 8 -format %c histogram:info:- | awk -F'[(),:]+' '
+        { count = $1; r = $3; g = $4; b = $5; total += count }
+        r <= 5 && g <= 5 && b >= 75 && b <= 85 { clear += count; next }
+        {
+            max = r > g ? (r > b ? r : b) : (g > b ? g : b)
+            min = r < g ? (r < b ? r : b) : (g < b ? g : b)
+            if (max < 48 || max - min < 0.35 * max) next
+            if (max == r) hue = 60 * (g - b) / (max - min)
+            else if (max == g) hue = 120 + 60 * (b - r) / (max - min)
+            else hue = 240 + 60 * (r - g) / (max - min)
+            sector[int(((hue + 390) % 360) / 60)] += count
+        }
+        END {
+            for (s in sector) if (sector[s] >= 0.002 * total) hues++
+            print clear / total, 1 - clear / total, hues + 0
+        }'
+}
+
+# expect_textured_scene IMAGE: at least a third of the picture is the clear colour, at least 5% is
+# not, and at least four hue sectors show: several cubes, each in an image of its own colour.
+expect_textured_scene() {
+    local clear other hues
+    read -r clear other hues < <(colour_census "$1")
+    awk -v c="$clear" 'BEGIN { exit !(c >= 0.33) }' ||
+        fail "only $clear of $1 has the clear colour"
+    awk -v o="$other" 'BEGIN { exit !(o >= 0.05) }' || fail "only $other of $1 shows the cubes"
+    [ "$hues" -ge 4 ] || fail "$1 shows $hues hues, expected the cubes' images in at least 4"
+}
+
+# expect_no_frame: the window shows (almost) none of the clear colour, with which every frame
+# starts: nothing has been presented in it.
+expect_no_frame() {
+    local image clear
+    image=$(screenshot no-frame)
+    read -r clear _ < <(colour_census "$image")
+    awk -v c="$clear" 'BEGIN { exit !(c < 0.01) }' ||
+        fail "$clear of the window has the clear colour: a frame was presented"
+}
+
+# expect_peak_memory_below MEGABYTES: the running program's resident memory has never been larger.
+expect_peak_memory_below() {
+    local peak
+    peak=$(awk '/^VmHWM:/ { print $2 }' "/proc/$PROGRAM_PID/status")
+    [ "$peak" -lt $(($1 * 1024)) ] || fail "the program held up to $((peak / 1024)) MB, over $1 MB"
+}
+
+# message_box_id TITLE: prints the id of a window titled exactly TITLE, if there is one. SDL's
+# message box gives its title a property type that xdotool does not match, so the tree is read.
+message_box_id() {
+    xwininfo -root -tree | awk -v title=" \"$1\": " 'index($0, title) { print $1; exit }'
+}
+
+# wait_for_message_box TITLE: sets BOX_ID to the message box titled TITLE once it is on the screen.
+wait_for_message_box() {
+    for _ in $(seq 200); do
+        BOX_ID=$(message_box_id "$1" || true)
+        if [ -n "$BOX_ID" ] && xwininfo -id "$BOX_ID" 2>/dev/null | grep -q IsViewable; then
+            return
+        fi
+        kill -0 "$PROGRAM_PID" 2>/dev/null ||
+            fail "the program ended before a message box \"$1\" appeared"
+        sleep 0.1
+    done
+    fail "no message box \"$1\" appeared within 20 s"
+}
+
+# dismiss_message_box: presses Return in the box BOX_ID until it goes away; a key sent before the
+# box listens for keys is lost, so it is sent again after a second.
+dismiss_message_box() {
+    for _ in 1 2 3; do
+        xdotool key --window "$BOX_ID" Return
+        for _ in $(seq 10); do
+            xwininfo -id "$BOX_ID" >/dev/null 2>&1 || return 0
+            sleep 0.1
+        done
+    done
+    fail "the message box was still up after Return was pressed in it three times"
+}
+
+# expect_one_message CAPTION TEXT: the program showed exactly one message box with that caption,
+# and it read TEXT. Every box is also written to stderr as the line "CAPTION: TEXT".
+expect_one_message() {
+    local lines
+    lines=$(grep -c "^$1: " "$SESSION_DIR/program.log" || true)
+    [ "$lines" -eq 1 ] || fail "$lines message boxes titled \"$1\", expected one"
+    grep -qFx "$1: $2" "$SESSION_DIR/program.log" || fail "the message box did not read \"$2\""
 }
