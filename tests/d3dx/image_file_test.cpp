@@ -56,11 +56,36 @@ void SetDeclaredSize(std::vector<uint8_t>* jpeg, int width, int height) {
     ADD_FAILURE() << "no frame header";
 }
 
-// Exits with 0 when the file is refused as too large with the address space cut to 512 MB.
-void DecodeWithLittleMemory(const std::string& path) {
-    const rlim_t bytes = (rlim_t)512 << 20;
-    const rlimit limit = {bytes, bytes};
+const size_t MEMORY_CAP = (size_t)512 << 20;
+
+#ifdef __SANITIZE_ADDRESS__
+// The sanitizer runtime's own entry point; GCC ships no header that declares it.
+extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*)(const volatile void*, size_t),
+                                                         void (*)(const volatile void*));
+
+// AddressSanitizer has reserved terabytes of shadow memory already, so the address space cannot
+// be capped; its allocation hook stands in and ends the process on any block over the cap.
+void EndOnLargeAllocation(const volatile void*, size_t size) {
+    if (size > MEMORY_CAP) {
+        _exit(3);
+    }
+}
+
+void IgnoreFree(const volatile void*) {}
+
+void CapMemory() {
+    __sanitizer_install_malloc_and_free_hooks(EndOnLargeAllocation, IgnoreFree);
+}
+#else
+void CapMemory() {
+    const rlimit limit = {MEMORY_CAP, MEMORY_CAP};
     setrlimit(RLIMIT_AS, &limit);
+}
+#endif
+
+// Exits with 0 when the file is refused as too large with memory capped at 512 MB.
+void DecodeWithLittleMemory(const std::string& path) {
+    CapMemory();
     DecodedImage image;
     std::exit(DecodeImageFile(path.c_str(), 8192, &image) == D3DERR_NOTAVAILABLE ? 0 : 1);
 }
