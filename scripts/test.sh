@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: unit, pictures, end-to-end under a virtual display, and
-# the Windows build under Wine.
+# the Windows build under Wine; then the native tests again under the sanitizers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,3 +17,9 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$(nproc)"
 
 ctest --preset default
+
+# ---- Sanitizers: the same native tests, Wine's aside, built with AddressSanitizer, LeakSanitizer
+# and UndefinedBehaviorSanitizer. Any report fails the test that met it.
+cmake --preset asan >/dev/null
+cmake --build --preset asan -j "$(nproc)"
+ctest --preset asan
