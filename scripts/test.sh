@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: unit, pictures, end-to-end under a virtual display, and
-# the Windows build under Wine; then the native tests again under the sanitizers.
+# the Windows build under Wine; then the native tests again under the sanitizers, and a short run
+# of the texture loader's fuzzer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -23,3 +24,9 @@ ctest --preset default
 cmake --preset asan >/dev/null
 cmake --build --preset asan -j "$(nproc)"
 ctest --preset asan
+
+# ---- Fuzzing: the texture loader's fuzzer, built with clang and libFuzzer, runs for 20 s from its
+# seed corpus. A crash, a hang or an oversized allocation fails it.
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j "$(nproc)"
+ctest --preset fuzz
