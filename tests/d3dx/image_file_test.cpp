@@ -56,6 +56,59 @@ void SetDeclaredSize(std::vector<uint8_t>* jpeg, int width, int height) {
     ADD_FAILURE() << "no frame header";
 }
 
+// Where the segment whose marker is at offset ends: past its length and, for a start of scan,
+// past the entropy-coded data after it, up to the next marker that is not a restart.
+size_t SegmentEnd(const std::vector<uint8_t>& jpeg, size_t offset) {
+    size_t end = offset + 2 + ((size_t)jpeg[offset + 2] << 8 | jpeg[offset + 3]);
+    if (jpeg[offset + 1] != 0xDA) {
+        return end;
+    }
+    for (; end + 1 < jpeg.size(); ++end) {
+        const uint8_t next = jpeg[end + 1];
+        if (jpeg[end] == 0xFF && next != 0 && (next < 0xD0 || next > 0xD7)) {
+            break;
+        }
+    }
+    return end;
+}
+
+// A progressive grey JPEG whose second scan (the first pass over AC coefficients 1 to 5) comes
+// extra more times, each with its Huffman table. Decoded at full precision (Al 0), that scan may
+// legally repeat: each repeat is one more pass over the whole image.
+std::vector<uint8_t> MakeJpegWithRepeatedScan(int extra) {
+    std::vector<uint8_t> rgb(16 * 16 * 3, 128);
+    tjhandle compressor = tjInitCompress();
+    unsigned char* jpeg = nullptr;
+    unsigned long size = 0;
+    EXPECT_EQ(tjCompress2(compressor, rgb.data(), 16, 0, 16, TJPF_RGB, &jpeg, &size, TJSAMP_GRAY,
+                          90, TJFLAG_PROGRESSIVE),
+              0);
+    std::vector<uint8_t> bytes(jpeg, jpeg + size);
+    tjFree(jpeg);
+    tjDestroy(compressor);
+
+    std::vector<size_t> scans;
+    for (size_t at = 2; at + 3 < bytes.size() && bytes[at + 1] != 0xD9;
+         at = SegmentEnd(bytes, at)) {
+        if (bytes[at + 1] == 0xDA) {
+            scans.push_back(at);
+        }
+    }
+    EXPECT_GE(scans.size(), 2u);
+    const size_t second = scans[1];
+    const size_t secondEnd = SegmentEnd(bytes, second);
+    bytes[second + 1 + ((size_t)bytes[second + 2] << 8 | bytes[second + 3])] = 0x00; // Ah 0, Al 0
+    std::vector<uint8_t> result(bytes.begin(), bytes.begin() + secondEnd);
+    const std::vector<uint8_t> repeat(bytes.begin() + SegmentEnd(bytes, scans[0]),
+                                      bytes.begin() + secondEnd);
+    for (int i = 0; i < extra; ++i) {
+        result.insert(result.end(), repeat.begin(), repeat.end());
+    }
+    result.push_back(0xFF);
+    result.push_back(0xD9);
+    return result;
+}
+
 const size_t MEMORY_CAP = (size_t)512 << 20;
 
 #ifdef __SANITIZE_ADDRESS__
@@ -183,6 +236,17 @@ TEST_F(ImageFile, RefusesAHugeDeclaredSizeBeforeAllocating) {
     DecodedImage image;
     const std::string fits = Write("fits.jpg", MakeJpeg(64, 64));
     EXPECT_EQ(DecodeImageFile(fits.c_str(), 32, &image), D3DERR_NOTAVAILABLE);
+}
+
+// Every scan of a progressive JPEG is a pass over the whole image, so a small file of many scans
+// over a large frame keeps the decoder busy for minutes. Files of over 500 scans are refused.
+TEST_F(ImageFile, RefusesAProgressiveJpegOfUnreasonablyManyScans) {
+    DecodedImage image;
+    const std::string few = Write("few-scans.jpg", MakeJpegWithRepeatedScan(10));
+    EXPECT_EQ(DecodeImageFile(few.c_str(), 8192, &image), D3D_OK);
+
+    const std::string many = Write("many-scans.jpg", MakeJpegWithRepeatedScan(600));
+    EXPECT_EQ(DecodeImageFile(many.c_str(), 8192, &image), D3DXERR_INVALIDDATA);
 }
 
 TEST_F(ImageFile, RefusesAFileItMayNotRead) {

@@ -78,10 +78,11 @@ HRESULT DecodeImageFile(const char* path, UINT maxSide, DecodedImage* image) {
         return E_OUTOFMEMORY;
     }
     // Any complaint of the decoder, a truncated file included, refuses the image: half a picture
-    // is not what the file's author meant.
+    // is not what the file's author meant. So does a progressive file of over 500 scans: each scan
+    // is a pass over the whole image, and a small file of many can keep the decoder for minutes.
     if (tjDecompress2(decompressor.get(), bytes.data(), (unsigned long)bytes.size(),
                       image->pixels.data(), width, 0, height, TJPF_BGRX,
-                      TJFLAG_STOPONWARNING) != 0) {
+                      TJFLAG_STOPONWARNING | TJFLAG_LIMITSCANS) != 0) {
         image->pixels.clear();
         return D3DXERR_INVALIDDATA;
     }

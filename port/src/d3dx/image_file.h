@@ -15,8 +15,8 @@ struct DecodedImage {
 
 // Decodes the JPEG file at path. Refuses, before allocating any pixels, an image wider or higher
 // than maxSide. Returns D3D_OK, D3DXERR_INVALIDDATA for a file that is missing, unreadable, not a
-// regular file or not a complete JPEG image, D3DERR_NOTAVAILABLE for an image that is too large,
-// or E_OUTOFMEMORY.
+// regular file, not a complete JPEG image or a progressive one of over 500 scans,
+// D3DERR_NOTAVAILABLE for an image that is too large, or E_OUTOFMEMORY.
 HRESULT DecodeImageFile(const char* path, UINT maxSide, DecodedImage* image);
 
 // Scales the image to the smallest power-of-two size that holds it, as textures are made.
