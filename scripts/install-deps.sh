@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, where they are missing.
 set -euo pipefail
+source "$(dirname "$0")/packages.sh"
 
 # xfonts-base: the fonts SDL's message boxes draw with; a bare Xvfb has none they accept.
 # clang and libclang-rt-14-dev: the fuzz preset's compiler and its libFuzzer and sanitizer runtimes.
@@ -11,15 +12,4 @@ packages=(
     xvfb xauth x11-utils xfonts-base xdotool imagemagick
 )
 
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
-        missing+=("$package")
-done
-
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
-    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+install_missing "${packages[@]}"
