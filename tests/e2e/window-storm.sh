@@ -35,10 +35,10 @@ wait_for_window "$2"
 sleep 1
 expect_changing "$check"
 
-for size in "1 1" "640 1" "1 480" "4000 3000" "2 2" "1920 1200" "4000 1" "1 3000" "320 240"; do
-    resize $size
+for size in 1x1 640x1 1x480 4000x3000 2x2 1920x1200 4000x1 1x3000 320x240; do
+    resize "${size%x*}" "${size#*x}"
     sleep 0.3
-    expect_running "with its window at ${size/ /x}"
+    expect_running "with its window at $size"
 done
 for _ in $(seq 40); do
     resize $((RANDOM % 2000 + 1)) $((RANDOM % 1500 + 1))
@@ -59,10 +59,10 @@ for _ in $(seq 5); do
 done
 expect_drawing_after "its window was minimised and restored"
 
-for place in "-700 -500" "1800 1100" "-300 200" "0 0" "100 100"; do
-    xdotool windowmove --sync "$WINDOW_ID" $place
+for place in -700,-500 1800,1100 -300,200 0,0 100,100; do
+    xdotool windowmove --sync "$WINDOW_ID" "${place%,*}" "${place#*,}"
     sleep 0.2
-    expect_running "with its window moved to ${place/ /,}"
+    expect_running "with its window moved to $place"
 done
 expect_drawing_after "its window was moved"
 
