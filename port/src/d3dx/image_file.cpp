@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <memory>
 #include <new>
+#include <vector>
 
 namespace {
 
@@ -38,6 +39,13 @@ HRESULT ReadWholeFile(const char* path, std::vector<uint8_t>* bytes) {
         return D3DXERR_INVALIDDATA;
     }
     return D3D_OK;
+}
+
+// A buffer for width x height pixels, left uninitialised: the decoder writes every byte of a
+// picture it accepts, and zeroing up to 256 MiB first made every file that merely declares a
+// large picture cost a good part of a second. Null when the memory is not there.
+std::unique_ptr<uint8_t[]> NewPixels(UINT width, UINT height) {
+    return std::unique_ptr<uint8_t[]>(new (std::nothrow) uint8_t[(size_t)width * height * 4]);
 }
 
 UINT NextPowerOfTwo(UINT value) {
@@ -72,35 +80,37 @@ HRESULT DecodeImageFile(const char* path, UINT maxSide, DecodedImage* image) {
     if ((UINT)width > maxSide || (UINT)height > maxSide) {
         return D3DERR_NOTAVAILABLE;
     }
-    try {
-        image->pixels.assign((size_t)width * (size_t)height * 4, 0);
-    } catch (const std::bad_alloc&) {
+    std::unique_ptr<uint8_t[]> pixels = NewPixels((UINT)width, (UINT)height);
+    if (!pixels) {
         return E_OUTOFMEMORY;
     }
     // Any complaint of the decoder, a truncated file included, refuses the image: half a picture
     // is not what the file's author meant. So does a progressive file of over 500 scans: each scan
     // is a pass over the whole image, and a small file of many can keep the decoder for minutes.
-    if (tjDecompress2(decompressor.get(), bytes.data(), (unsigned long)bytes.size(),
-                      image->pixels.data(), width, 0, height, TJPF_BGRX,
-                      TJFLAG_STOPONWARNING | TJFLAG_LIMITSCANS) != 0) {
-        image->pixels.clear();
+    if (tjDecompress2(decompressor.get(), bytes.data(), (unsigned long)bytes.size(), pixels.get(),
+                      width, 0, height, TJPF_BGRX, TJFLAG_STOPONWARNING | TJFLAG_LIMITSCANS) != 0) {
         return D3DXERR_INVALIDDATA;
     }
     image->width = (UINT)width;
     image->height = (UINT)height;
+    image->pixels = std::move(pixels);
     return D3D_OK;
 }
 
-void ScaleToPowerOfTwo(DecodedImage* image) {
+HRESULT ScaleToPowerOfTwo(DecodedImage* image) {
     const UINT width = NextPowerOfTwo(image->width);
     const UINT height = NextPowerOfTwo(image->height);
     if (width == image->width && height == image->height) {
-        return;
+        return D3D_OK;
     }
-    std::vector<uint8_t> scaled((size_t)width * height * 4);
-    stbir_resize_uint8(image->pixels.data(), (int)image->width, (int)image->height, 0,
-                       scaled.data(), (int)width, (int)height, 0, 4);
-    image->pixels.swap(scaled);
+    std::unique_ptr<uint8_t[]> scaled = NewPixels(width, height);
+    // The resizer fails only when it cannot allocate its working memory.
+    if (!scaled || !stbir_resize_uint8(image->pixels.get(), (int)image->width, (int)image->height,
+                                       0, scaled.get(), (int)width, (int)height, 0, 4)) {
+        return E_OUTOFMEMORY;
+    }
+    image->pixels = std::move(scaled);
     image->width = width;
     image->height = height;
+    return D3D_OK;
 }

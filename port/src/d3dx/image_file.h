@@ -4,13 +4,13 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <vector>
+#include <memory>
 
-// Pixels in B, G, R, X byte order, top row first, rows packed.
+// Pixels in B, G, R, X byte order, top row first, rows packed: width * height * 4 bytes.
 struct DecodedImage {
     UINT width = 0;
     UINT height = 0;
-    std::vector<uint8_t> pixels;
+    std::unique_ptr<uint8_t[]> pixels;
 };
 
 // Decodes the JPEG file at path. Refuses, before allocating any pixels, an image wider or higher
@@ -20,4 +20,5 @@ struct DecodedImage {
 HRESULT DecodeImageFile(const char* path, UINT maxSide, DecodedImage* image);
 
 // Scales the image to the smallest power-of-two size that holds it, as textures are made.
-void ScaleToPowerOfTwo(DecodedImage* image);
+// Returns D3D_OK, or E_OUTOFMEMORY with the image as it was.
+HRESULT ScaleToPowerOfTwo(DecodedImage* image);

@@ -19,6 +19,9 @@ HRESULT WINAPI D3DXCreateTextureFromFileA(LPDIRECT3DDEVICE9 device, LPCSTR srcFi
     if (FAILED(decoded)) {
         return decoded;
     }
-    ScaleToPowerOfTwo(&image);
-    return CreateTextureFromPixels(device, image.width, image.height, image.pixels.data(), texture);
+    const HRESULT scaled = ScaleToPowerOfTwo(&image);
+    if (FAILED(scaled)) {
+        return scaled;
+    }
+    return CreateTextureFromPixels(device, image.width, image.height, image.pixels.get(), texture);
 }
