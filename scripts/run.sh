@@ -30,7 +30,7 @@ pid=$!
 sleep 4
 
 screenshot="build/$program-screenshot.png"
-window=$(xdotool search --onlyvisible --name "^$title\$" | head -n 1 || true)
+window=$(xdotool search --all --onlyvisible --pid "$pid" --name "^$title\$" | head -n 1 || true)
 if [ -n "$window" ]; then
     import -window "$window" "$screenshot"
     echo "Screenshot of the window: $screenshot"

@@ -32,12 +32,13 @@ deep_folder() {
     echo "$path"
 }
 
-# expect_drawing: the window opens, and its picture changes and shows the cubes; Escape held
-# across a poll ends the program with exit code 0 within 2 s.
+# expect_drawing: the window opens, and its picture changes and shows the cubes in their images;
+# Escape held across a poll ends the program with exit code 0 within 2 s.
 expect_drawing() {
     wait_for_window "DirectX textures"
     sleep 1
-    expect_changing expect_textured_scene
+    expect_changing expect_cubes_drawn
+    expect_images_shown
     hold_key Escape
     expect_exit_within 2 0
 }

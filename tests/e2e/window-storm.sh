@@ -18,17 +18,6 @@ trap end_storm EXIT
 
 check=$3
 
-# expect_cubes_drawn IMAGE: at least a third of the picture is the clear colour, at least 5% is
-# not, and some of it is brightly coloured: texcross's cubes are drawn. How many of their images
-# show depends on the moment's angle, so their count is not asked for.
-expect_cubes_drawn() {
-    local clear other hues
-    read -r clear other hues < <(colour_census "$1")
-    awk -v c="$clear" -v o="$other" 'BEGIN { exit !(c >= 0.33 && o >= 0.05) }' ||
-        fail "$1 has $clear of the clear colour and $other of other colours"
-    [ "$hues" -ge 1 ] || fail "$1 shows no brightly coloured cube"
-}
-
 # resize WIDTH HEIGHT: asks the X server for that size of the program's window.
 resize() {
     xdotool windowsize "$WINDOW_ID" "$1" "$2"
