@@ -126,6 +126,14 @@ bool Device::StillLosing() const {
     return lost_ && std::chrono::steady_clock::now() - lostAt_ < LOSS_DURATION;
 }
 
+HRESULT Device::BackBufferReachable() {
+    NoticeLossSignal();
+    if (lost_) {
+        return D3DERR_DEVICELOST;
+    }
+    return context_->MakeCurrent() ? D3D_OK : D3DERR_INVALIDCALL;
+}
+
 HRESULT Device::TestCooperativeLevel() {
     NoticeLossSignal();
     if (!lost_) {
@@ -205,12 +213,8 @@ HRESULT Device::GetRenderTargetData(IDirect3DSurface9* renderTarget,
         destination->height != renderTarget_.Height()) {
         return D3DERR_INVALIDCALL;
     }
-    NoticeLossSignal();
-    if (lost_) {
-        return D3DERR_DEVICELOST;
-    }
-    if (!context_->MakeCurrent()) {
-        return D3DERR_INVALIDCALL;
+    if (const HRESULT reachable = BackBufferReachable(); reachable != D3D_OK) {
+        return reachable;
     }
     renderTarget_.Read(destination->pixels.data(), destination->pitch);
     return D3D_OK;

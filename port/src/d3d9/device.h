@@ -72,6 +72,9 @@ class Device : public RefCounted<IDirect3DDevice9> {
     void NoticeLossSignal();
     // True while the device is lost and not yet ready to be reset.
     bool StillLosing() const;
+    // Whether the back buffer can be read or shown now: D3D_OK with the context current,
+    // D3DERR_DEVICELOST while the device is lost, D3DERR_INVALIDCALL once the window has gone.
+    HRESULT BackBufferReachable();
 
     IDirect3D9* direct3d_;
     std::shared_ptr<GlContext> context_;

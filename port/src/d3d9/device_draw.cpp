@@ -97,12 +97,8 @@ HRESULT Device::Present(const RECT* sourceRect, const RECT* destRect, HWND destW
         dirtyRegion != nullptr) {
         return D3DERR_INVALIDCALL;
     }
-    NoticeLossSignal();
-    if (lost_) {
-        return D3DERR_DEVICELOST;
-    }
-    if (!context_->MakeCurrent()) {
-        return D3DERR_INVALIDCALL;
+    if (const HRESULT reachable = BackBufferReachable(); reachable != D3D_OK) {
+        return reachable;
     }
     int width = 0;
     int height = 0;
