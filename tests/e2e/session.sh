@@ -1,73 +1,6 @@
-# Sourced by the end-to-end tests: runs one program on the X display, finds its window, presses
-# keys, reads its pixels and collects its exit code. The display runs no window manager, so no
-# window has the keyboard focus unless a test gives it one.
-set -euo pipefail
-
-source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/virtual-display.sh"
-
-SESSION_DIR=$(mktemp -d)
-PROGRAM_PID=
-WINDOW_ID=
-EXIT_CODE=
-
-end_session() {
-    if [ -n "$PROGRAM_PID" ]; then
-        kill -KILL -- "-$PROGRAM_PID" 2>/dev/null || true
-    fi
-    if [ -n "${VIRTUAL_DISPLAY_PID:-}" ]; then
-        kill "$VIRTUAL_DISPLAY_PID"
-    fi
-    rm -rf "$SESSION_DIR"
-}
-trap end_session EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    if [ -s "$SESSION_DIR/program.log" ]; then
-        echo "--- program output:" >&2
-        tail -n 20 "$SESSION_DIR/program.log" >&2
-    fi
-    exit 1
-}
-
-# start_program EXECUTABLE [ARGUMENTS...]: starts the program in the background, in a process group
-# of its own so that what it starts (SDL shows message boxes from a child process) ends with it.
-# The executable may be a command that runs the program in its place (prlimit, setpriv).
-start_program() {
-    setsid "$@" >"$SESSION_DIR/program.log" 2>&1 &
-    PROGRAM_PID=$!
-}
-
-# wait_for_window TITLE: sets WINDOW_ID to the program's visible window with exactly this title.
-# A window of a program that an earlier test killed may outlive it for a moment, so the window is
-# looked up by the program's process id too.
-wait_for_window() {
-    for _ in $(seq 200); do
-        WINDOW_ID=$(xdotool search --all --onlyvisible --pid "$PROGRAM_PID" --name "^$1\$" \
-            2>/dev/null | head -n 1 || true)
-        [ -n "$WINDOW_ID" ] && return
-        kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the program ended before a window \"$1\" appeared"
-        sleep 0.1
-    done
-    fail "no window titled \"$1\" appeared within 20 s"
-}
-
-expect_running() {
-    kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the program ended $*"
-}
-
-# expect_exit_within SECONDS CODE: the program ends within that time with that exit code.
-expect_exit_within() {
-    for _ in $(seq $(($1 * 10))); do
-        kill -0 "$PROGRAM_PID" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$PROGRAM_PID" 2>/dev/null && fail "the program was still running $1 s later"
-    EXIT_CODE=0
-    wait "$PROGRAM_PID" || EXIT_CODE=$?
-    PROGRAM_PID=
-    [ "$EXIT_CODE" -eq "$2" ] || fail "exit code $EXIT_CODE, expected $2"
-}
+# Sourced by the end-to-end tests: runs one program of the native build on the X display, finds
+# its window, presses keys and reads its pixels.
+source "$(dirname "${BASH_SOURCE[0]}")/../shell/x11-session.sh"
 
 # hold_key KEY: holds the key down for 0.3 s, across several polls of a running frame loop. The
 # pointer is moved off every window first, so none has the focus.
@@ -228,7 +161,7 @@ dismiss_message_box() {
 # and it read TEXT. Every box is also written to stderr as the line "CAPTION: TEXT".
 expect_one_message() {
     local lines
-    lines=$(grep -c "^$1: " "$SESSION_DIR/program.log" || true)
+    lines=$(grep -c "^$1: " "$PROGRAM_LOG" || true)
     [ "$lines" -eq 1 ] || fail "$lines message boxes titled \"$1\", expected one"
-    grep -qFx "$1: $2" "$SESSION_DIR/program.log" || fail "the message box did not read \"$2\""
+    grep -qFx "$1: $2" "$PROGRAM_LOG" || fail "the message box did not read \"$2\""
 }

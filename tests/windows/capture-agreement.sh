@@ -38,8 +38,8 @@ windows=$SESSION_DIR/windows.png
 timeout -k 5 60 "$native_tool" "${native_options[@]}" --out "$native" ||
     fail "$native_tool could not capture frame $frame"
 timeout -k 5 60 wine "$windows_tool" "${windows_options[@]}" --out "$(winepath -w "$windows")" \
-    >"$SESSION_DIR/wine.log" 2>&1 || fail "$windows_tool could not capture frame $frame under Wine"
-if ! python3 "$TESTS_DIR/frame_agreement.py" "$native" "$windows"; then
+    >"$PROGRAM_LOG" 2>&1 || fail "$windows_tool could not capture frame $frame under Wine"
+if ! python3 "$(dirname "$0")/frame_agreement.py" "$native" "$windows"; then
     cp "$native" "$kept-native.png"
     cp "$windows" "$kept-windows.png"
     compare "$native" "$windows" "$kept-difference.png" || true

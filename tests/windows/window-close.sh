@@ -3,7 +3,7 @@
 # draws ends the program with exit code 0. CLOSE_TOOL sends the window manager's close request.
 source "$(dirname "$0")/wine-session.sh"
 
-start_program "$WINDOWS_BIN/$1"
+start_wine_program "$WINDOWS_BIN/$1"
 expect_scene_drawn "$2"
 "$3" "$WINDOW_ID"
-expect_exit_code 0
+expect_exit_within 10 0

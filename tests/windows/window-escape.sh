@@ -3,8 +3,8 @@
 # draws its scene over the clear colour; Escape held across a poll ends it with exit code 0.
 source "$(dirname "$0")/wine-session.sh"
 
-start_program "$WINDOWS_BIN/$1"
+start_wine_program "$WINDOWS_BIN/$1"
 expect_scene_drawn "$2"
 press_key "$WINDOW_ID" Escape
-expect_exit_code 0
+expect_exit_within 10 0
 forget_key_state

@@ -1,78 +1,22 @@
 # Sourced by the Windows tests: runs one Windows program under Wine on the X display, finds its
-# windows, presses keys, reads its pixels and collects its exit code. The environment names the
-# Wine prefix (WINEPREFIX, prepared once per run) and the Windows build's bin/ (WINDOWS_BIN).
-set -euo pipefail
+# windows, presses keys and reads its pixels. The environment names the Wine prefix (WINEPREFIX,
+# prepared once per run) and the Windows build's bin/ (WINDOWS_BIN).
+source "$(dirname "${BASH_SOURCE[0]}")/../shell/x11-session.sh"
 : "${WINEPREFIX:?}" "${WINDOWS_BIN:?}"
 
-TESTS_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-source "$TESTS_DIR/../../scripts/virtual-display.sh"
-
 CLEAR_COLOR="rgb(0,0,80)"
-SESSION_DIR=$(mktemp -d)
 PROGRAM_NAME=
-PROGRAM_PID=
-WINDOW_ID=
-EXIT_CODE=
-
-end_session() {
-    if [ -n "$PROGRAM_PID" ]; then
-        kill "$PROGRAM_PID" 2>/dev/null || true
-    fi
-    if [ -n "${VIRTUAL_DISPLAY_PID:-}" ]; then
-        kill "$VIRTUAL_DISPLAY_PID"
-    fi
-    rm -rf "$SESSION_DIR"
-}
-trap end_session EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    if [ -s "$SESSION_DIR/wine.log" ]; then
-        echo "--- wine output:" >&2
-        tail -n 20 "$SESSION_DIR/wine.log" >&2
-    fi
-    exit 1
-}
 
 require_windows_program() {
     [ -f "$1" ] || fail "$1 is missing: build the Windows programs first" \
         "(cmake --preset windows && cmake --build --preset windows)"
 }
 
-# start_program EXE: starts the program under Wine in the background.
-start_program() {
+# start_wine_program EXE: starts the program under Wine in the background.
+start_wine_program() {
     require_windows_program "$1"
     PROGRAM_NAME=$(basename "$1" .exe)
-    wine "$1" >"$SESSION_DIR/wine.log" 2>&1 &
-    PROGRAM_PID=$!
-}
-
-# wait_for_window TITLE: sets WINDOW_ID to the visible window with exactly this title.
-wait_for_window() {
-    for _ in $(seq 200); do
-        WINDOW_ID=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
-        [ -n "$WINDOW_ID" ] && return
-        kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the program ended before a window \"$1\" appeared"
-        sleep 0.1
-    done
-    fail "no window titled \"$1\" appeared within 20 s"
-}
-
-# wait_for_exit: sets EXIT_CODE once the program has ended; fails if it runs on for 10 s.
-wait_for_exit() {
-    for _ in $(seq 100); do
-        kill -0 "$PROGRAM_PID" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$PROGRAM_PID" 2>/dev/null && fail "the program was still running 10 s later"
-    EXIT_CODE=0
-    wait "$PROGRAM_PID" || EXIT_CODE=$?
-    PROGRAM_PID=
-}
-
-expect_exit_code() {
-    wait_for_exit
-    [ "$EXIT_CODE" -eq "$1" ] || fail "exit code $EXIT_CODE, expected $1"
+    start_program wine "$1"
 }
 
 # press_key WINDOW KEY: gives the window the keyboard focus (there is no window manager to do it)
