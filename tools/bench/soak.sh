@@ -1,24 +1,26 @@
 #!/usr/bin/env bash
-# soak.sh CAPTURE FRAMES [SECONDS]: runs CAPTURE --bench FRAMES (boxring-capture or
-# texcross-capture) and samples its resident memory (VmRSS) every SECONDS (default 10) while it
-# runs. Prints one line per sample, then the benchmark's own line and a summary:
+# soak.sh CAPTURE FRAMES [SECONDS [OPTION...]]: runs CAPTURE --bench FRAMES OPTION...
+# (boxring-capture or texcross-capture; --size WxH draws smaller frames, so that a million of them
+# take minutes rather than hours) and samples its resident memory (VmRSS) every SECONDS (default
+# 10) while it runs. Prints one line per sample, then the benchmark's own line and a summary:
 #   rss_start_kb=A rss_end_kb=B rss_max_kb=C growth_kb=B-A
 # The first sample is taken once the program has drawn for SECONDS, past start-up. Exits with the
 # benchmark's exit code. Needs a display (DISPLAY, or run it through scripts/with-display.sh).
 set -euo pipefail
 
 if [ $# -lt 2 ]; then
-    echo "usage: tools/bench/soak.sh CAPTURE FRAMES [SECONDS]" >&2
+    echo "usage: tools/bench/soak.sh CAPTURE FRAMES [SECONDS [OPTION...]]" >&2
     exit 2
 fi
 capture=$1
 frames=$2
 interval=${3:-10}
+shift $(($# < 3 ? $# : 3))
 
 output=$(mktemp)
 trap 'rm -f "$output"' EXIT
 
-"$capture" --bench "$frames" >"$output" &
+"$capture" --bench "$frames" "$@" >"$output" &
 pid=$!
 
 rss_kb() {
