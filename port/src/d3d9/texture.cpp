@@ -1,6 +1,9 @@
 #include "texture.h"
 
 #include "device.h"
+#include "mip_chain.h"
+
+#include <vector>
 
 Texture::Texture(std::shared_ptr<GlContext> context, GLuint name, UINT width, UINT height,
                  UINT levels)
@@ -52,12 +55,24 @@ HRESULT CreateTextureFromPixels(IDirect3DDevice9* device, UINT width, UINT heigh
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, (GLsizei)width, (GLsizei)height, 0, GL_BGRA,
                  GL_UNSIGNED_BYTE, bgrxTopRowFirst);
-    glGenerateMipmap(GL_TEXTURE_2D);
+    const UINT levels = MipLevelCount(width, height);
+    std::vector<uint8_t> current;
+    std::vector<uint8_t> next;
+    const uint8_t* above = bgrxTopRowFirst;
+    for (UINT index = 1, w = width, h = height; index < levels; ++index) {
+        HalveMipLevel(above, w, h, &next);
+        w = NextMipSide(w);
+        h = NextMipSide(h);
+        glTexImage2D(GL_TEXTURE_2D, (GLint)index, GL_RGB8, (GLsizei)w, (GLsizei)h, 0, GL_BGRA,
+                     GL_UNSIGNED_BYTE, next.data());
+        current.swap(next);
+        above = current.data();
+    }
     if (glGetError() != GL_NO_ERROR) {
         glDeleteTextures(1, &name);
         return E_OUTOFMEMORY;
     }
-    *texture = new Texture(ours->Context(), name, width, height, MipLevelCount(width, height));
+    *texture = new Texture(ours->Context(), name, width, height, levels);
     return D3D_OK;
 }
 
