@@ -24,7 +24,7 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
 fi
 
 source scripts/virtual-display.sh
-trap 'kill "$VIRTUAL_DISPLAY_PID"' EXIT
+trap 'kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true' EXIT
 "build/bin/$program" &
 pid=$!
 sleep 4
@@ -32,8 +32,11 @@ sleep 4
 screenshot="build/$program-screenshot.png"
 window=$(xdotool search --all --onlyvisible --pid "$pid" --name "^$title\$" | head -n 1 || true)
 if [ -n "$window" ]; then
-    import -window "$window" "$screenshot"
-    echo "Screenshot of the window: $screenshot"
+    if timeout 10 import -window "$window" "$screenshot"; then
+        echo "Screenshot of the window: $screenshot"
+    else
+        echo "Could not take a picture of the window."
+    fi
 else
     echo "No window titled \"$title\" to take a picture of."
 fi

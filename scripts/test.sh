@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 source scripts/virtual-display.sh
-trap '[ -n "${VIRTUAL_DISPLAY_PID:-}" ] && kill "$VIRTUAL_DISPLAY_PID"' EXIT
+trap '[ -n "${VIRTUAL_DISPLAY_PID:-}" ] && kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true' EXIT
 
 cmake --preset default >/dev/null
 cmake --build --preset default -j "$(nproc)"

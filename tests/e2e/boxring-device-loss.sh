@@ -14,11 +14,11 @@ end_loss_session() {
 }
 trap end_loss_session EXIT
 
-# A loss lasts half a second from its last signal; signals every 0.2 s keep the device lost for as
-# long as they come.
+# A loss lasts half a second from its last signal; signals every 0.05 s keep the device lost for as
+# long as they come, with room for a late one on a busy machine.
 keep_device_lost() {
     while kill -USR1 "$PROGRAM_PID" 2>/dev/null; do
-        sleep 0.2
+        sleep 0.05
     done
 }
 

@@ -148,7 +148,7 @@ wait_for_message_box() {
 # box listens for keys is lost, so it is sent again after a second.
 dismiss_message_box() {
     for _ in 1 2 3; do
-        xdotool key --window "$BOX_ID" Return
+        xdotool key --window "$BOX_ID" Return 2>/dev/null || true
         for _ in $(seq 10); do
             xwininfo -id "$BOX_ID" >/dev/null 2>&1 || return 0
             sleep 0.1

@@ -19,7 +19,7 @@ end_session() {
         kill -KILL -- "-$PROGRAM_PID" 2>/dev/null || true
     fi
     if [ -n "${VIRTUAL_DISPLAY_PID:-}" ]; then
-        kill "$VIRTUAL_DISPLAY_PID"
+        kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true
     fi
     rm -rf "$SESSION_DIR"
 }

@@ -10,7 +10,7 @@ frames=${2:-2000}
 runs=${3:-5}
 
 source "$(dirname "$0")/../../scripts/virtual-display.sh"
-trap '[ -n "${VIRTUAL_DISPLAY_PID:-}" ] && kill "$VIRTUAL_DISPLAY_PID"' EXIT
+trap '[ -n "${VIRTUAL_DISPLAY_PID:-}" ] && kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true' EXIT
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 field() { sed -n "s/.*$1=\([0-9.]*\).*/\1/p"; }
