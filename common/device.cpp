@@ -19,7 +19,7 @@ const WCHAR INIT_FAILED_TEXT[] = L"B\u0142\u0105d inicjalizacji Direct3D!";
 
 void CheckCreated(HWND window, HRESULT result) {
     if (FAILED(result)) {
-        ExitWithMessage(window, INIT_FAILED_TEXT);
+        ExitWithDeviceFailure(window);
     }
 }
 
@@ -56,7 +56,7 @@ void CreateIndexBuffer(HWND window) {
 void InitDirect3D(HWND window) {
     g_direct3d = Direct3DCreate9(D3D_SDK_VERSION);
     if (g_direct3d == NULL) {
-        ExitWithMessage(window, INIT_FAILED_TEXT);
+        ExitWithDeviceFailure(window);
     }
     FillPresentParameters(window);
     CheckCreated(window, g_direct3d->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, window,
@@ -65,6 +65,10 @@ void InitDirect3D(HWND window) {
     CreateVertexBuffer(window);
     CreateIndexBuffer(window);
     SetFixedStates();
+}
+
+void ExitWithDeviceFailure(HWND window) {
+    ExitWithMessage(window, INIT_FAILED_TEXT);
 }
 
 void SetFixedStates() {

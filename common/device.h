@@ -17,6 +17,9 @@ extern D3DPRESENT_PARAMETERS g_presentParameters;
 // sets the states that never change. Ends the program with a message if any of it fails.
 void InitDirect3D(HWND window);
 
+// Ends the program with the message that Direct3D failed, in a box owned by the window.
+void ExitWithDeviceFailure(HWND window);
+
 // Sets the device states that never change: no culling, depth test on, the projection.
 void SetFixedStates();
 

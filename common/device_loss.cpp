@@ -11,8 +11,13 @@ bool RestoreLostDevice() {
     if (state == D3DERR_DEVICENOTRESET) {
         state = ResetDevice();
     }
-    if (FAILED(state)) {
+    // Lost still, or lost again during the reset: another try later. Any other failure (the
+    // driver's, or too little memory) will not pass by waiting.
+    if (state == D3DERR_DEVICELOST || state == D3DERR_DEVICENOTRESET) {
         return false;
+    }
+    if (FAILED(state)) {
+        ExitWithDeviceFailure(g_presentParameters.hDeviceWindow);
     }
     g_deviceLost = false;
     return true;

@@ -8,7 +8,8 @@
 extern bool g_deviceLost;
 
 // Asks the device whether it can be reset and does so when it can. Returns true once the device
-// is usable again, and clears g_deviceLost then.
+// is usable again, and clears g_deviceLost then. A failure that waiting cannot mend ends the
+// program with the message that Direct3D failed.
 bool RestoreLostDevice();
 
 // Resets the device with g_presentParameters and sets again the fixed states, the light and the

@@ -123,4 +123,31 @@ TEST_F(Frame, LostDeviceSkipsDrawingUntilItIsResetWithEveryStateAgain) {
     EXPECT_EQ(g_angle, 0.015f + 0.015f);
 }
 
+// A device that can neither be used nor reset (the driver failed, or the memory ran out) ends the
+// program with a message and exit code 1 instead of a window that never draws again.
+TEST(FrameDeathTest, AFailureThatWaitingCannotMendEndsWithAMessageAndExitCodeOne) {
+    const char* message = "Info.*B\xc5\x82\xc4\x85"
+                          "d inicjalizacji Direct3D!";
+    const HRESULT failures[][2] = {
+        {D3DERR_DEVICENOTRESET, D3DERR_OUTOFVIDEOMEMORY},
+        {D3DERR_DEVICENOTRESET, D3DERR_INVALIDCALL},
+        {D3DERR_NOTAVAILABLE, D3D_OK},
+    };
+    for (const auto& failure : failures) {
+        RecordingPlatform platform;
+        InitDirect3D(NULL);
+        g_deviceLost = true;
+        platform.device.cooperativeLevel = failure[0];
+        platform.device.resetResult = failure[1];
+        EXPECT_EXIT(
+            {
+                unsetenv("DISPLAY");
+                setenv("SDL_VIDEODRIVER", "dummy", 1);
+                RenderFrame();
+            },
+            ::testing::ExitedWithCode(1), message);
+        g_deviceLost = false;
+    }
+}
+
 } // namespace
