@@ -124,3 +124,26 @@ TEST(DeviceLifecycle, BoundBuffersLiveWhileBound) {
     EXPECT_EQ(D3DERR_INVALIDCALL,
               test.device->DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, 0, 4, 0, 2));
 }
+
+// Draws that would read past their buffers or count more indices than GL can, and surfaces too
+// large to address, are refused rather than drawn or allocated.
+TEST(DeviceLifecycle, OutOfRangeDrawsAndSizesAreRefused) {
+    TestDevice test;
+    ASSERT_EQ(D3D_OK, test.created);
+    test.BindMesh(Rectangle(-1.0f, 1.0f, 0.0f, 0.0f, 0.5f, TOWARDS_CAMERA), RectangleIndices());
+    EXPECT_EQ(D3D_OK, test.device->DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, 0, 4, 0, 2));
+    // Five vertices from a buffer of four; four of them from the second vertex on.
+    EXPECT_EQ(D3DERR_INVALIDCALL,
+              test.device->DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, 0, 5, 0, 2));
+    EXPECT_EQ(D3DERR_INVALIDCALL,
+              test.device->DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 1, 0, 4, 0, 2));
+    // 0x55555556 triangles are 2 indices once the count wraps at 32 bits.
+    EXPECT_EQ(D3DERR_INVALIDCALL,
+              test.device->DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, 0, 4, 0, 0x55555556u));
+
+    IDirect3DSurface9* surface = nullptr;
+    EXPECT_EQ(D3DERR_INVALIDCALL,
+              test.device->CreateOffscreenPlainSurface(1u << 30, 1, D3DFMT_X8R8G8B8,
+                                                       D3DPOOL_SYSTEMMEM, &surface, nullptr));
+    EXPECT_EQ(nullptr, surface);
+}

@@ -7,11 +7,15 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <new>
 
 namespace {
 
 // How long a simulated loss lasts before the device may be reset.
 const std::chrono::milliseconds LOSS_DURATION(500);
+
+// The widest and highest plain surface: 1 GiB at 4 bytes a pixel, and a pitch that fits a UINT.
+const UINT LARGEST_SURFACE_SIDE = 16384;
 
 // Tells once per asked interval when the host grants another, as the picture's timing differs.
 void ReportSwapInterval(int asked, int granted) {
@@ -169,7 +173,11 @@ HRESULT Device::CreateVertexBuffer(UINT length, DWORD, DWORD, D3DPOOL pool,
     if (vertexBuffer == nullptr || sharedHandle != nullptr || length == 0 || !IsBufferPool(pool)) {
         return D3DERR_INVALIDCALL;
     }
-    *vertexBuffer = new VertexBuffer(context_, length);
+    try {
+        *vertexBuffer = new VertexBuffer(context_, length);
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
     return D3D_OK;
 }
 
@@ -180,17 +188,26 @@ HRESULT Device::CreateIndexBuffer(UINT length, DWORD, D3DFORMAT format, D3DPOOL 
         !TranslateIndexFormat(format, &layout)) {
         return D3DERR_INVALIDCALL;
     }
-    *indexBuffer = new IndexBuffer(context_, length, format);
+    try {
+        *indexBuffer = new IndexBuffer(context_, length, format);
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
     return D3D_OK;
 }
 
 HRESULT Device::CreateOffscreenPlainSurface(UINT width, UINT height, D3DFORMAT format, D3DPOOL pool,
                                             IDirect3DSurface9** surface, HANDLE* sharedHandle) {
     if (surface == nullptr || sharedHandle != nullptr || width == 0 || height == 0 ||
+        width > LARGEST_SURFACE_SIDE || height > LARGEST_SURFACE_SIDE ||
         pool != D3DPOOL_SYSTEMMEM || !IsSurfaceFormat(format)) {
         return D3DERR_INVALIDCALL;
     }
-    *surface = new SystemMemorySurface(width, height, format);
+    try {
+        *surface = new SystemMemorySurface(width, height, format);
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
     return D3D_OK;
 }
 

@@ -49,8 +49,9 @@ HRESULT Device::EndScene() {
     return D3D_OK;
 }
 
-HRESULT Device::DrawIndexedPrimitive(D3DPRIMITIVETYPE type, INT baseVertexIndex, UINT, UINT,
-                                     UINT startIndex, UINT primitiveCount) {
+HRESULT Device::DrawIndexedPrimitive(D3DPRIMITIVETYPE type, INT baseVertexIndex,
+                                     UINT minVertexIndex, UINT numVertices, UINT startIndex,
+                                     UINT primitiveCount) {
     DrawShape shape;
     VertexLayout vertexLayout;
     IndexLayout indexLayout;
@@ -63,9 +64,12 @@ HRESULT Device::DrawIndexedPrimitive(D3DPRIMITIVETYPE type, INT baseVertexIndex,
     }
     const uint64_t indexEnd =
         ((uint64_t)startIndex + (uint64_t)shape.indexCount) * indexLayout.size;
+    // The vertices the draw says it uses must lie in the vertex buffer.
     const int64_t firstVertexByte =
         (int64_t)state_.streamOffset + (int64_t)baseVertexIndex * state_.streamStride;
-    if (indexEnd > indices_->bytes.Length() || firstVertexByte < 0) {
+    if (indexEnd > indices_->bytes.Length() || firstVertexByte < 0 ||
+        (uint64_t)firstVertexByte + ((uint64_t)minVertexIndex + numVertices) * state_.streamStride >
+            streamSource_->bytes.Length()) {
         return D3DERR_INVALIDCALL;
     }
     if (lost_) {

@@ -1,5 +1,7 @@
 #include "translate.h"
 
+#include <cstdint>
+
 bool TranslateCullMode(DWORD mode, CullSetting* setting) {
     switch (mode) {
     case D3DCULL_NONE:
@@ -74,29 +76,42 @@ bool TranslateDepthEnable(DWORD value, bool* enabled) {
 }
 
 bool TranslatePrimitiveType(D3DPRIMITIVETYPE type, UINT primitiveCount, DrawShape* shape) {
-    const GLsizei count = (GLsizei)primitiveCount;
+    const uint64_t count = primitiveCount;
+    uint64_t indexCount = 0;
+    GLenum mode = GL_POINTS;
     switch (type) {
     case D3DPT_POINTLIST:
-        *shape = {GL_POINTS, count};
-        return true;
+        indexCount = count;
+        break;
     case D3DPT_LINELIST:
-        *shape = {GL_LINES, count * 2};
-        return true;
+        mode = GL_LINES;
+        indexCount = count * 2;
+        break;
     case D3DPT_LINESTRIP:
-        *shape = {GL_LINE_STRIP, count + 1};
-        return true;
+        mode = GL_LINE_STRIP;
+        indexCount = count + 1;
+        break;
     case D3DPT_TRIANGLELIST:
-        *shape = {GL_TRIANGLES, count * 3};
-        return true;
+        mode = GL_TRIANGLES;
+        indexCount = count * 3;
+        break;
     case D3DPT_TRIANGLESTRIP:
-        *shape = {GL_TRIANGLE_STRIP, count + 2};
-        return true;
+        mode = GL_TRIANGLE_STRIP;
+        indexCount = count + 2;
+        break;
     case D3DPT_TRIANGLEFAN:
-        *shape = {GL_TRIANGLE_FAN, count + 2};
-        return true;
+        mode = GL_TRIANGLE_FAN;
+        indexCount = count + 2;
+        break;
     default:
         return false;
     }
+    // GL counts indices in a signed int.
+    if (indexCount > (uint64_t)INT32_MAX) {
+        return false;
+    }
+    *shape = {mode, (GLsizei)indexCount};
+    return true;
 }
 
 bool TranslateVertexFormat(DWORD fvf, VertexLayout* layout) {

@@ -25,6 +25,7 @@ struct DrawShape {
     GLenum mode;
     GLsizei indexCount;
 };
+// False for an unknown type, or more indices than GL can count.
 bool TranslatePrimitiveType(D3DPRIMITIVETYPE type, UINT primitiveCount, DrawShape* shape);
 
 // Where the attributes of a flexible vertex format sit in each vertex. Position is always three
