@@ -147,3 +147,17 @@ TEST(DeviceLifecycle, OutOfRangeDrawsAndSizesAreRefused) {
                                                        D3DPOOL_SYSTEMMEM, &surface, nullptr));
     EXPECT_EQ(nullptr, surface);
 }
+
+// Once its window is destroyed the device neither draws nor presents, even with its context still
+// current from the last draw.
+TEST(DeviceLifecycle, NothingIsPresentedOnceTheWindowIsDestroyed) {
+    TestDevice test;
+    ASSERT_EQ(D3D_OK, test.created);
+    test.BindMesh(Rectangle(-1.0f, 1.0f, 0.0f, 0.0f, 0.5f, TOWARDS_CAMERA), RectangleIndices());
+    test.DrawMesh();
+    EXPECT_EQ(D3D_OK, test.device->Present(nullptr, nullptr, nullptr, nullptr));
+    DestroyWindow(test.window);
+    EXPECT_EQ(D3DERR_INVALIDCALL,
+              test.device->DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, 0, 4, 0, 2));
+    EXPECT_EQ(D3DERR_INVALIDCALL, test.device->Present(nullptr, nullptr, nullptr, nullptr));
+}

@@ -55,13 +55,13 @@ GlContext::~GlContext() {
 }
 
 bool GlContext::MakeCurrent() {
-    if (SDL_GL_GetCurrentContext() == context_ && SDL_GL_GetCurrentWindow() == host_) {
-        return true;
-    }
-    // SDL releases the context when it destroys the window it was current on, so a context
-    // that is not current is the moment to find out whether the window still lives.
+    // A destroyed window keeps its SDL window, hidden, for as long as this context lives; the
+    // device draws and presents no more once the window is gone.
     if (HostWindowOf(window_) != host_) {
         return false;
+    }
+    if (SDL_GL_GetCurrentContext() == context_ && SDL_GL_GetCurrentWindow() == host_) {
+        return true;
     }
     return SDL_GL_MakeCurrent(host_, context_) == 0;
 }
