@@ -11,6 +11,7 @@
 #include <turbojpeg.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -196,6 +197,21 @@ TEST_F(ImageFile, ScalesUpToPowersOfTwo) {
     EXPECT_EQ(image.height, 256u);
     EXPECT_GT(image.pixels[(128 * 512 + 40) * 4 + 2], 240);  // still red on the left
     EXPECT_GT(image.pixels[(128 * 512 + 470) * 4 + 0], 240); // and blue on the right
+
+    // Scaling blends neighbouring texels and rings past none of them: across a step from 100 to
+    // 200, every scaled texel stays within 100 to 200.
+    DecodedImage step;
+    step.width = 3;
+    step.height = 3;
+    step.pixels.reset(new uint8_t[3 * 3 * 4]);
+    for (int texel = 0; texel < 9; ++texel) {
+        std::fill_n(&step.pixels[texel * 4], 4, texel % 3 == 2 ? 200 : 100);
+    }
+    ASSERT_EQ(ScaleToPowerOfTwo(&step), D3D_OK);
+    ASSERT_EQ(step.width, 4u);
+    const auto [darkest, brightest] = std::minmax_element(&step.pixels[0], &step.pixels[4 * 4 * 4]);
+    EXPECT_EQ(*darkest, 100);
+    EXPECT_EQ(*brightest, 200);
 }
 
 TEST_F(ImageFile, RefusesFilesThatAreNotCompleteJpegImages) {

@@ -104,9 +104,13 @@ HRESULT ScaleToPowerOfTwo(DecodedImage* image) {
         return D3D_OK;
     }
     std::unique_ptr<uint8_t[]> scaled = NewPixels(width, height);
-    // The resizer fails only when it cannot allocate its working memory.
-    if (!scaled || !stbir_resize_uint8(image->pixels.get(), (int)image->width, (int)image->height,
-                                       0, scaled.get(), (int)width, (int)height, 0, 4)) {
+    // A triangle filter, as D3DX scales by default: on the way up, bilinear interpolation, which
+    // never rings past the texels it blends. The resizer fails only when it cannot allocate its
+    // working memory.
+    if (!scaled || !stbir_resize_uint8_generic(
+                       image->pixels.get(), (int)image->width, (int)image->height, 0, scaled.get(),
+                       (int)width, (int)height, 0, 4, STBIR_ALPHA_CHANNEL_NONE, 0, STBIR_EDGE_CLAMP,
+                       STBIR_FILTER_TRIANGLE, STBIR_COLORSPACE_LINEAR, nullptr)) {
         return E_OUTOFMEMORY;
     }
     image->pixels = std::move(scaled);
