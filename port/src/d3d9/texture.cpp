@@ -3,6 +3,7 @@
 #include "device.h"
 #include "mip_chain.h"
 
+#include <new>
 #include <vector>
 
 Texture::Texture(std::shared_ptr<GlContext> context, GLuint name, UINT width, UINT height,
@@ -56,19 +57,24 @@ HRESULT CreateTextureFromPixels(IDirect3DDevice9* device, UINT width, UINT heigh
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, (GLsizei)width, (GLsizei)height, 0, GL_BGRA,
                  GL_UNSIGNED_BYTE, bgrxTopRowFirst);
     const UINT levels = MipLevelCount(width, height);
-    std::vector<uint8_t> current;
-    std::vector<uint8_t> next;
-    const uint8_t* above = bgrxTopRowFirst;
-    for (UINT index = 1, w = width, h = height; index < levels; ++index) {
-        HalveMipLevel(above, w, h, &next);
-        w = NextMipSide(w);
-        h = NextMipSide(h);
-        glTexImage2D(GL_TEXTURE_2D, (GLint)index, GL_RGB8, (GLsizei)w, (GLsizei)h, 0, GL_BGRA,
-                     GL_UNSIGNED_BYTE, next.data());
-        current.swap(next);
-        above = current.data();
+    bool filled = true;
+    try {
+        std::vector<uint8_t> current;
+        std::vector<uint8_t> next;
+        const uint8_t* above = bgrxTopRowFirst;
+        for (UINT index = 1, w = width, h = height; index < levels; ++index) {
+            HalveMipLevel(above, w, h, &next);
+            w = NextMipSide(w);
+            h = NextMipSide(h);
+            glTexImage2D(GL_TEXTURE_2D, (GLint)index, GL_RGB8, (GLsizei)w, (GLsizei)h, 0, GL_BGRA,
+                         GL_UNSIGNED_BYTE, next.data());
+            current.swap(next);
+            above = current.data();
+        }
+    } catch (const std::bad_alloc&) {
+        filled = false;
     }
-    if (glGetError() != GL_NO_ERROR) {
+    if (glGetError() != GL_NO_ERROR || !filled) {
         glDeleteTextures(1, &name);
         return E_OUTOFMEMORY;
     }
