@@ -5,7 +5,7 @@
 # the program. The program never ends, draws on after each storm (its pixels change and pass
 # CHECK IMAGE: expect_scene or expect_cubes_drawn), and Escape still ends it with exit code 0.
 # X refuses a width or height of 0 (BadValue), so 1 is the smallest size a window can be given.
-source "$(dirname "$0")/texcross.sh"
+source "$(dirname "$0")/session.sh"
 
 COVER_PIDS=()
 end_storm() {

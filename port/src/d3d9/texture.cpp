@@ -27,6 +27,28 @@ UINT MipLevelCount(UINT width, UINT height) {
     return levels;
 }
 
+// Uploads levels 1 to levels - 1 of the bound texture, each halved from the one above it, level 0
+// being the given pixels. False when the memory for a level is not there.
+bool UploadLowerMipLevels(const uint8_t* level0, UINT width, UINT height, UINT levels) {
+    try {
+        std::vector<uint8_t> current;
+        std::vector<uint8_t> next;
+        const uint8_t* above = level0;
+        for (UINT index = 1; index < levels; ++index) {
+            HalveMipLevel(above, width, height, &next);
+            width = NextMipSide(width);
+            height = NextMipSide(height);
+            glTexImage2D(GL_TEXTURE_2D, (GLint)index, GL_RGB8, (GLsizei)width, (GLsizei)height, 0,
+                         GL_BGRA, GL_UNSIGNED_BYTE, next.data());
+            current.swap(next);
+            above = current.data();
+        }
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 HRESULT CreateTextureFromPixels(IDirect3DDevice9* device, UINT width, UINT height,
@@ -57,23 +79,7 @@ HRESULT CreateTextureFromPixels(IDirect3DDevice9* device, UINT width, UINT heigh
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, (GLsizei)width, (GLsizei)height, 0, GL_BGRA,
                  GL_UNSIGNED_BYTE, bgrxTopRowFirst);
     const UINT levels = MipLevelCount(width, height);
-    bool filled = true;
-    try {
-        std::vector<uint8_t> current;
-        std::vector<uint8_t> next;
-        const uint8_t* above = bgrxTopRowFirst;
-        for (UINT index = 1, w = width, h = height; index < levels; ++index) {
-            HalveMipLevel(above, w, h, &next);
-            w = NextMipSide(w);
-            h = NextMipSide(h);
-            glTexImage2D(GL_TEXTURE_2D, (GLint)index, GL_RGB8, (GLsizei)w, (GLsizei)h, 0, GL_BGRA,
-                         GL_UNSIGNED_BYTE, next.data());
-            current.swap(next);
-            above = current.data();
-        }
-    } catch (const std::bad_alloc&) {
-        filled = false;
-    }
+    const bool filled = UploadLowerMipLevels(bgrxTopRowFirst, width, height, levels);
     if (glGetError() != GL_NO_ERROR || !filled) {
         glDeleteTextures(1, &name);
         return E_OUTOFMEMORY;
