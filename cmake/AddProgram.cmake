@@ -1,5 +1,6 @@
 # add_program(NAME SOURCES...): the program's own code as the object library NAME_program (which
-# tests and tools link too), and the executable NAME built from it, common/ and the entry.
+# tests and tools link too), and the executable NAME built from it, common/ and the entry,
+# installed by install_program.
 function(add_program name)
     add_library(${name}_program OBJECT ${ARGN})
     target_link_libraries(${name}_program PUBLIC common)
@@ -9,4 +10,5 @@ function(add_program name)
     if(WIN32)
         set_target_properties(${name} PROPERTIES WIN32_EXECUTABLE ON)
     endif()
+    install_program(${name})
 endfunction()
