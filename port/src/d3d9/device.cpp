@@ -5,8 +5,9 @@
 #include "device_loss.h"
 #include "translate.h"
 
+#include "../port_log.h"
+
 #include <algorithm>
-#include <cstdio>
 #include <new>
 
 namespace {
@@ -16,17 +17,6 @@ const std::chrono::milliseconds LOSS_DURATION(500);
 
 // The widest and highest plain surface: 1 GiB at 4 bytes a pixel, and a pitch that fits a UINT.
 const UINT LARGEST_SURFACE_SIDE = 16384;
-
-// Tells once per asked interval when the host grants another, as the picture's timing differs.
-void ReportSwapInterval(int asked, int granted) {
-    static bool reported[2] = {false, false};
-    if (asked == granted || reported[asked]) {
-        return;
-    }
-    reported[asked] = true;
-    std::fprintf(stderr, "d3d9: presentation interval asked %s (swap interval %d), host gave %d\n",
-                 asked == 1 ? "ONE" : "IMMEDIATE", asked, granted);
-}
 
 bool IsBufferPool(D3DPOOL pool) {
     return pool == D3DPOOL_DEFAULT || pool == D3DPOOL_MANAGED || pool == D3DPOOL_SYSTEMMEM;
@@ -95,7 +85,9 @@ HRESULT Device::ApplyParameters(D3DPRESENT_PARAMETERS* parameters) {
         return D3DERR_OUTOFVIDEOMEMORY;
     }
     hasDepthBuffer_ = withDepth;
-    ReportSwapInterval(swapInterval, context_->SetSwapInterval(swapInterval));
+    const int granted = context_->SetSwapInterval(swapInterval);
+    PortLogInfo("d3d9: back buffer %u x %u", width, height);
+    PortLogInfo("d3d9: swap interval asked %d, granted %d", swapInterval, granted);
 
     parameters->BackBufferWidth = width;
     parameters->BackBufferHeight = height;

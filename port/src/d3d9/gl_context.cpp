@@ -1,6 +1,7 @@
 #include "gl_context.h"
 
 #include "../host_window.h"
+#include "../port_log.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -40,6 +41,9 @@ std::shared_ptr<GlContext> GlContext::Create(HWND window, HRESULT* failure) {
         *failure = D3DERR_NOTAVAILABLE;
         return nullptr;
     }
+    const char* renderer = (const char*)glGetString(GL_RENDERER);
+    PortLogInfo("d3d9: OpenGL renderer %s, version %s", renderer != nullptr ? renderer : "unknown",
+                (const char*)glGetString(GL_VERSION));
     return created;
 }
 

@@ -3,6 +3,7 @@
 #include "window_table.h"
 
 #include "../host_window.h"
+#include "../port_log.h"
 #include "text.h"
 #include "video.h"
 
@@ -134,6 +135,8 @@ HWND WINAPI CreateWindowExA(DWORD, LPCSTR className, LPCSTR windowName, DWORD st
     }
     HWND window = reinterpret_cast<HWND>(++g_handleCount);
     g_windows[window] = HostWindow{sdl, windowClass->second, false};
+    PortLogInfo("win32: window \"%s\" %d x %d, client area %d x %d", title.c_str(), width, height,
+                clientWidth, clientHeight);
     return window;
 }
 

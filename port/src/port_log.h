@@ -1,0 +1,6 @@
+// Informative lines of the stand-in on standard error, off unless PORT_LOG_LEVEL=info. Errors are
+// not logged through this: they are always written.
+#pragma once
+
+// Writes one line, formatted as by printf, when PORT_LOG_LEVEL is "info".
+void PortLogInfo(const char* format, ...) __attribute__((format(printf, 1, 2)));
