@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <d3d9.h>
 
+#include "capture_usage.h"
 #include "device.h"
 #include "device_loss.h"
 #include "frame.h"
@@ -26,8 +27,6 @@
 
 namespace {
 
-const char USAGE[] = "usage: %s [--frame N] [--size WxH] [--out FILE.png] [--textures DIR]\n"
-                     "       %s --bench N [--size WxH] [--textures DIR]\n";
 const int EXIT_BAD_ARGUMENTS = 2;
 const long LARGEST_SIDE = 8192;
 const int WARM_UP_FRAMES = 30;
@@ -249,11 +248,14 @@ int RunBenchmark(long frames) {
 } // namespace
 
 int main(int argc, char** argv) {
+    const int answered = AnswerHelpOrVersion(argc, argv);
+    if (answered >= 0) {
+        return answered;
+    }
     Options options;
     std::string error;
     if (!ParseOptions(argc, argv, &options, &error)) {
-        std::fprintf(stderr, "%s: %s\n", argv[0], error.c_str());
-        std::fprintf(stderr, USAGE, argv[0], argv[0]);
+        PrintUsageHint(argv[0], error.c_str());
         return EXIT_BAD_ARGUMENTS;
     }
     // The output path is the caller's: resolve it before the working directory changes.

@@ -1,0 +1,48 @@
+#include "capture_usage.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char USAGE[] =
+    "usage: %s [--frame N] [--size WxH] [--out FILE.png] [--textures DIR]\n"
+    "       %s --bench N [--size WxH] [--textures DIR]\n"
+    "\n"
+    "Runs the program's own start-up and frame code in a window whose client area is WxH and\n"
+    "writes frame N as an RGB PNG, or draws N frames as fast as it can and prints the frame rate.\n"
+    "\n"
+    "  --frame N        the frame to write, 1 to 10000000 (default 1)\n"
+    "  --out FILE.png   where to write it (default frame.png)\n"
+    "  --bench N        draw N frames after 30 unmeasured ones and print frames/s and the\n"
+    "                   milliseconds from process start to the first frame; 1 to 10000000\n"
+    "  --size WxH       the client area, 1x1 to 8192x8192 (default 640x480)\n"
+    "  --textures DIR   the folder images are loaded from (default the executable's folder)\n"
+    "  -h, --help       print this and exit\n"
+    "  --version        print the version and exit\n"
+    "\n"
+    "Exit codes: 0 done, 1 failed, 2 bad command line.\n";
+
+bool Written() {
+    return std::fflush(stdout) == 0 && !std::ferror(stdout);
+}
+
+} // namespace
+
+int AnswerHelpOrVersion(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::printf(USAGE, argv[0], argv[0]);
+            return Written() ? 0 : 1;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("%s %s\n", argv[0], PACKAGE_VERSION);
+            return Written() ? 0 : 1;
+        }
+    }
+    return -1;
+}
+
+void PrintUsageHint(const char* tool, const char* error) {
+    std::fprintf(stderr, "%s: %s (%s --help lists the options)\n", tool, error, tool);
+}
