@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, where they are missing.
+# Installs the Debian packages that building and running the programs and the capture tools need,
+# where they are missing: the compiler, CMake, SDL2, X11, OpenGL with Mesa's drivers, libjpeg-turbo
+# and stb; and for running without a display, Xvfb and the tools that take a window's picture and
+# press its keys.
 set -euo pipefail
 source "$(dirname "$0")/packages.sh"
 
 # xfonts-base: the fonts SDL's message boxes draw with; a bare Xvfb has none they accept.
-# clang and libclang-rt-14-dev: the fuzz preset's compiler and its libFuzzer and sanitizer runtimes.
 packages=(
-    cmake g++ pkg-config libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
-    libsdl2-dev libgl-dev libx11-dev libxtst-dev libgl1-mesa-dri libglx-mesa0
-    libturbojpeg0-dev libpng-dev libstb-dev
+    cmake g++ libsdl2-dev libgl-dev libx11-dev libgl1-mesa-dri libglx-mesa0
+    libturbojpeg0-dev libstb-dev
     xvfb xauth x11-utils xfonts-base xdotool imagemagick
 )
 

@@ -11,6 +11,6 @@ packages=(
 
 # Once the architecture is enabled its packages are missing, so install_missing refreshes the lists.
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
-    dpkg --add-architecture i386
+    as_root dpkg --add-architecture i386
 fi
 install_missing "${packages[@]}"

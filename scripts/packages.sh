@@ -1,5 +1,17 @@
-# Sourced: install_missing PACKAGE...: installs, with apt-get, those of the Debian packages that
-# are not installed yet, refreshing the package lists first; does nothing when all are there.
+# Sourced: as_root COMMAND...: runs the command as root, through sudo for another user.
+# install_missing PACKAGE...: installs, with apt-get, those of the Debian packages that are not
+# installed yet, refreshing the package lists first; does nothing when all are there.
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    elif command -v sudo >/dev/null; then
+        sudo "$@"
+    else
+        echo "Installing packages needs root, and there is no sudo: run this as root." >&2
+        return 1
+    fi
+}
+
 install_missing() {
     local missing=() package
     for package in "$@"; do
@@ -8,7 +20,7 @@ install_missing() {
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "Installing: ${missing[*]}"
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
-    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
