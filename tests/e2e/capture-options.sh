@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # capture-options.sh CAPTURE_TOOL VERSION: --help and -h print the usage, with every option and its
 # range, on standard output and exit 0 (1 where it cannot be written); --version prints VERSION; an
-# unknown option exits 2 with one line that points to --help. None of them needs a display.
+# unknown option exits 2 with one line that points to --help. None of them needs a display, and
+# with SDL_VIDEODRIVER=offscreen the tool draws a frame without one.
 set -uo pipefail
 tool=$1
 out=$(mktemp -d)
@@ -37,3 +38,6 @@ run 2 --fast
 code=0
 "$tool" --help >/dev/full 2>/dev/null || code=$?
 [ "$code" -eq 1 ] || fail "--help into a full device exited with $code, expected 1"
+
+SDL_VIDEODRIVER=offscreen run 0 --size 64x48 --out "$out/frame.png"
+[ "$(identify -format %wx%h "$out/frame.png")" = 64x48 ] || fail "no 64 x 48 frame offscreen"
