@@ -44,5 +44,5 @@ int AnswerHelpOrVersion(int argc, char** argv) {
 }
 
 void PrintUsageHint(const char* tool, const char* error) {
-    std::fprintf(stderr, "%s: %s (%s --help lists the options)\n", tool, error, tool);
+    std::fprintf(stderr, "%s: %s; see %s --help\n", tool, error, tool);
 }
