@@ -1,7 +1,7 @@
 // The program's entry: start-up, the main loop, shutdown.
 #include <windows.h>
 
-#include "device.h"
+#include "direct3d_setup.h"
 #include "lighting.h"
 #include "program.h"
 #include "window.h"

@@ -5,8 +5,8 @@
 #include <windows.h>
 #include <d3d9.h>
 
-#include "device.h"
-#include "device_loss.h"
+#include "direct3d_setup.h"
+#include "device_recovery.h"
 #include "frame.h"
 #include "lighting.h"
 #include "program.h"

@@ -160,10 +160,10 @@ class RecordingDirect3D : public IDirect3D9 {
     RecordingDevice* device_;
 };
 
-// A recording Direct3D object and device, installed for the test's lifetime: Direct3DCreate9
-// returns the Direct3D object (or null when createFails is set), D3DXCreateTextureFromFileA
-// returns a recording texture named after the file ("tex0.jpg" gives "tex0") or fails for
-// missingFile, and the system's device globals are cleared before and after.
+// A recording platform, installed for the test's lifetime: Direct3DCreate9 returns the Direct3D
+// object (or null when createFails is set), D3DXCreateTextureFromFileA returns a recording texture
+// named after the file ("tex0.jpg" gives "tex0") or fails for missingFile, and the system's device
+// globals are cleared before and after. The Win32 calls of recording_shell.h log to the same log.
 class RecordingPlatform {
   public:
     RecordingPlatform();
@@ -179,3 +179,6 @@ class RecordingPlatform {
     // Installs the device as g_device without going through InitDirect3D.
     void InstallDevice();
 };
+
+// The platform installed now.
+RecordingPlatform& InstalledPlatform();

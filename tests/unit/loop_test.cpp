@@ -1,5 +1,5 @@
 // The main loop on a real window of the stand-in, drawing through the recording device.
-#include "device.h"
+#include "direct3d_setup.h"
 #include "recording_device.h"
 #include "window.h"
 

@@ -1,6 +1,6 @@
 // texcross's texture set and cross scene, through the recording platform.
 #include "camera.h"
-#include "device.h"
+#include "direct3d_setup.h"
 #include "frame.h"
 #include "lighting.h"
 #include "program.h"
