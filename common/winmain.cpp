@@ -2,16 +2,15 @@
 #include <windows.h>
 
 #include "direct3d_setup.h"
-#include "lighting.h"
+#include "main_loop.h"
 #include "program.h"
+#include "scene_setup.h"
 #include "window.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     PrepareProgram();
     HWND window = OpenMainWindow(instance, showCommand);
-    InitDirect3D(window);
-    InitLight();
-    LoadProgramResources(window);
+    SetUpScene(window);
     const int exitCode = RunMainLoop(window);
     CleanDirect3D();
     return exitCode;

@@ -1,6 +1,7 @@
 // The main loop on a real window of the stand-in, drawing through the recording device.
 #include "direct3d_setup.h"
 #include "recording_device.h"
+#include "main_loop.h"
 #include "window.h"
 
 #include <gtest/gtest.h>
