@@ -131,11 +131,6 @@ HRESULT RecordingDevice::Present(const RECT* sourceRect, const RECT* destRect,
     return presentResult;
 }
 
-HRESULT RecordingDevice::GetBackBuffer(UINT, UINT, D3DBACKBUFFER_TYPE, IDirect3DSurface9**) {
-    log_->Add("GetBackBuffer()");
-    return D3DERR_INVALIDCALL;
-}
-
 HRESULT RecordingDevice::CreateVertexBuffer(UINT length, DWORD usage, DWORD fvf, D3DPOOL pool,
                                             IDirect3DVertexBuffer9** buffer, HANDLE* shared) {
     log_->Add("CreateVertexBuffer(" +
@@ -165,17 +160,6 @@ HRESULT RecordingDevice::CreateIndexBuffer(UINT length, DWORD usage, D3DFORMAT f
     indexBuffer = new RecordingBuffer<IDirect3DIndexBuffer9>(log_, "ib", length);
     *buffer = indexBuffer;
     return D3D_OK;
-}
-
-HRESULT RecordingDevice::GetRenderTargetData(IDirect3DSurface9*, IDirect3DSurface9*) {
-    log_->Add("GetRenderTargetData()");
-    return D3DERR_INVALIDCALL;
-}
-
-HRESULT RecordingDevice::CreateOffscreenPlainSurface(UINT, UINT, D3DFORMAT, D3DPOOL,
-                                                     IDirect3DSurface9**, HANDLE*) {
-    log_->Add("CreateOffscreenPlainSurface()");
-    return D3DERR_INVALIDCALL;
 }
 
 HRESULT RecordingDevice::BeginScene() {

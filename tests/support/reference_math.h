@@ -51,17 +51,13 @@ inline Matrix SpinAfter(int frames) {
 // whose columns are the camera's axes.
 inline Matrix CameraView() {
     const double eye[3] = {0, 2, 11};
-    const double at[3] = {0, -0.2f, 0};
-    double z[3] = {at[0] - eye[0], at[1] - eye[1], at[2] - eye[2]};
-    const double length = std::sqrt(z[0] * z[0] + z[1] * z[1] + z[2] * z[2]);
-    for (double& c : z) {
-        c /= length;
-    }
-    // x = normalize(up x z) with up (0, 1, 0); y = z x x.
-    const double xLength = std::sqrt(z[2] * z[2] + z[0] * z[0]);
-    const double x[3] = {z[2] / xLength, 0, -z[0] / xLength};
-    const double y[3] = {z[1] * x[2] - z[2] * x[1], z[2] * x[0] - z[0] * x[2],
-                         z[0] * x[1] - z[1] * x[0]};
+    // z = normalize(at - eye); x = normalize(up x z) with up (0, 1, 0); y = z x x.
+    const double dy = (double)-0.2f - eye[1];
+    const double dz = -eye[2];
+    const double length = std::sqrt(dy * dy + dz * dz);
+    const double z[3] = {0, dy / length, dz / length};
+    const double x[3] = {-1, 0, 0}; // z points down -Z, so up x z is -X
+    const double y[3] = {0, -z[2], z[1]};
     const auto dot = [&](const double* v) { return v[0] * eye[0] + v[1] * eye[1] + v[2] * eye[2]; };
     return {{{x[0], y[0], z[0], 0},
              {x[1], y[1], z[1], 0},
