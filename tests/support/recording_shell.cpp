@@ -3,6 +3,8 @@
 #include "call_text.h"
 #include "recording_device.h"
 
+#include "../../port/src/win32/text.h"
+
 #include <cstdio>
 
 extern "C" BOOL __real_PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -17,23 +19,6 @@ CallLog& Log() {
 
 std::string Text(LPCSTR text) {
     return text == nullptr ? "null" : text;
-}
-
-// UTF-8 of a wide string (UTF-32 on this host).
-std::string Utf8(LPCWSTR text) {
-    std::string utf8;
-    for (; *text != L'\0'; ++text) {
-        const unsigned long c = (unsigned long)*text;
-        if (c < 0x80) {
-            utf8 += (char)c;
-        } else if (c < 0x800) {
-            utf8 += {(char)(0xC0 | c >> 6), (char)(0x80 | (c & 0x3F))};
-        } else {
-            utf8 +=
-                {(char)(0xE0 | c >> 12), (char)(0x80 | (c >> 6 & 0x3F)), (char)(0x80 | (c & 0x3F))};
-        }
-    }
-    return utf8;
 }
 
 } // namespace
@@ -90,7 +75,7 @@ extern "C" BOOL __wrap_PostMessageA(HWND window, UINT message, WPARAM wParam, LP
 
 extern "C" int __wrap_MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
     Log().Add("MessageBoxW(" +
-              Join({Log().NameOf(owner), Utf8(text), Utf8(caption),
+              Join({Log().NameOf(owner), Utf8FromWide(text), Utf8FromWide(caption),
                     FlagsOf(type, {{0x30, "MB_ICONWARNING"}})}) +
               ")");
     for (const std::string& call : Log().Texts()) {
