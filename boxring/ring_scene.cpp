@@ -3,7 +3,7 @@
 
 #include "frame.h"
 #include "lighting.h"
-#include "device.h"
+#include "direct3d_setup.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "frame.h"
 
 #include "camera.h"
-#include "device.h"
-#include "device_loss.h"
+#include "direct3d_setup.h"
+#include "device_recovery.h"
 #include "mesh.h"
 #include "program.h"
 

@@ -1,6 +1,6 @@
 #include "lighting.h"
 
-#include "device.h"
+#include "direct3d_setup.h"
 
 #include <string.h>
 

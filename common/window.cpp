@@ -1,6 +1,5 @@
 #include "window.h"
 
-#include "frame.h"
 #include "program.h"
 
 #include <string.h>
@@ -19,7 +18,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-HWND OpenMainWindow(HINSTANCE instance, int showCommand) {
+void RegisterWindowClass(HINSTANCE instance) {
     WNDCLASSEXA windowClass;
     memset(&windowClass, 0, sizeof(windowClass));
     windowClass.cbSize = sizeof(WNDCLASSEXA);
@@ -30,33 +29,16 @@ HWND OpenMainWindow(HINSTANCE instance, int showCommand) {
     windowClass.hbrBackground = (HBRUSH)COLOR_WINDOW;
     windowClass.lpszClassName = WINDOW_CLASS_NAME;
     RegisterClassExA(&windowClass);
-
-    HWND window = CreateWindowExA(0, WINDOW_CLASS_NAME, g_windowTitle, WS_OVERLAPPEDWINDOW, 100,
-                                  100, 640, 480, NULL, NULL, instance, NULL);
-    ShowWindow(window, showCommand);
-    return window;
 }
 
-int RunMainLoop(HWND window) {
-    MSG msg;
-    memset(&msg, 0, sizeof(msg));
-    for (;;) {
-        bool quit = false;
-        int exitCode = 0;
-        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) {
-                quit = true;
-                exitCode = (int)msg.wParam;
-            }
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        if (quit) {
-            return exitCode;
-        }
-        RenderFrame();
-        if (GetAsyncKeyState(VK_ESCAPE) & 0x8000) {
-            PostMessageA(window, WM_DESTROY, 0, 0);
-        }
-    }
+HWND CreateProgramWindow(HINSTANCE instance, int x, int y, int width, int height) {
+    return CreateWindowExA(0, WINDOW_CLASS_NAME, g_windowTitle, WS_OVERLAPPEDWINDOW, x, y, width,
+                           height, NULL, NULL, instance, NULL);
+}
+
+HWND OpenMainWindow(HINSTANCE instance, int showCommand) {
+    RegisterWindowClass(instance);
+    HWND window = CreateProgramWindow(instance, 100, 100, 640, 480);
+    ShowWindow(window, showCommand);
+    return window;
 }

@@ -2,7 +2,7 @@
 // above and below.
 #include "program.h"
 
-#include "device.h"
+#include "direct3d_setup.h"
 #include "frame.h"
 #include "lighting.h"
 #include "texture_set.h"

@@ -1,6 +1,6 @@
 #include "texture_set.h"
 
-#include "device.h"
+#include "direct3d_setup.h"
 #include "failure.h"
 
 #include <d3dx9.h>

@@ -5,12 +5,14 @@
 #include <windows.h>
 #include <d3d9.h>
 
+#include "back_buffer.h"
 #include "capture_usage.h"
-#include "device.h"
-#include "device_loss.h"
+#include "direct3d_setup.h"
+#include "device_recovery.h"
 #include "frame.h"
-#include "lighting.h"
+#include "main_loop.h"
 #include "program.h"
+#include "scene_setup.h"
 #include "window.h"
 
 #define STB_IMAGE_WRITE_STATIC
@@ -30,7 +32,6 @@ namespace {
 const int EXIT_BAD_ARGUMENTS = 2;
 const long LARGEST_SIDE = 8192;
 const int WARM_UP_FRAMES = 30;
-const char CAPTURE_CLASS_NAME[] = "CaptureWindow";
 
 struct Options {
     long frame = 1;
@@ -109,33 +110,25 @@ bool ParseOptions(int argc, char** argv, Options* options, std::string* error) {
 // A window of the program's title whose client area is width x height.
 HWND OpenCaptureWindow(long width, long height) {
     HINSTANCE instance = GetModuleHandleA(NULL);
-    WNDCLASSEXA windowClass;
-    std::memset(&windowClass, 0, sizeof(windowClass));
-    windowClass.cbSize = sizeof(WNDCLASSEXA);
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = CAPTURE_CLASS_NAME;
-    RegisterClassExA(&windowClass);
+    RegisterWindowClass(instance);
     RECT frame = {0, 0, (LONG)width, (LONG)height};
     AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
-    HWND window = CreateWindowExA(0, CAPTURE_CLASS_NAME, g_windowTitle, WS_OVERLAPPEDWINDOW, 0, 0,
-                                  frame.right - frame.left, frame.bottom - frame.top, NULL, NULL,
-                                  instance, NULL);
+    HWND window =
+        CreateProgramWindow(instance, 0, 0, frame.right - frame.left, frame.bottom - frame.top);
     if (window != NULL) {
         ShowWindow(window, SW_SHOWNORMAL);
     }
     return window;
 }
 
-// Handles the queued messages; false once the window has been closed.
+// Handles the queued messages as the main loop does, Escape aside; false at once on WM_QUIT,
+// which the window's closing leads to.
 bool PumpMessages() {
     MSG msg;
-    while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+    while (HandleNextMessage(&msg)) {
         if (msg.message == WM_QUIT) {
             return false;
         }
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
     }
     return true;
 }
@@ -144,35 +137,8 @@ bool PumpMessages() {
 bool WriteBackBuffer(const char* path) {
     const UINT width = g_presentParameters.BackBufferWidth;
     const UINT height = g_presentParameters.BackBufferHeight;
-    IDirect3DSurface9* backBuffer = NULL;
-    IDirect3DSurface9* copy = NULL;
-    D3DLOCKED_RECT locked;
-    std::memset(&locked, 0, sizeof(locked));
-    bool read = SUCCEEDED(g_device->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &backBuffer)) &&
-                SUCCEEDED(g_device->CreateOffscreenPlainSurface(width, height, D3DFMT_X8R8G8B8,
-                                                                D3DPOOL_SYSTEMMEM, &copy, NULL)) &&
-                SUCCEEDED(g_device->GetRenderTargetData(backBuffer, copy)) &&
-                SUCCEEDED(copy->LockRect(&locked, NULL, 0));
-    std::vector<unsigned char> rgb((size_t)width * height * 3);
-    if (read) {
-        for (UINT y = 0; y < height; ++y) {
-            const BYTE* row = (const BYTE*)locked.pBits + (size_t)y * locked.Pitch;
-            for (UINT x = 0; x < width; ++x) {
-                unsigned char* pixel = &rgb[((size_t)y * width + x) * 3];
-                pixel[0] = row[x * 4 + 2];
-                pixel[1] = row[x * 4 + 1];
-                pixel[2] = row[x * 4 + 0];
-            }
-        }
-        copy->UnlockRect();
-    }
-    if (copy != NULL) {
-        copy->Release();
-    }
-    if (backBuffer != NULL) {
-        backBuffer->Release();
-    }
-    if (!read) {
+    std::vector<unsigned char> rgb;
+    if (!ReadBackBuffer(g_device, width, height, &rgb)) {
         std::fprintf(stderr, "capture: could not read the back buffer\n");
         return false;
     }
@@ -272,9 +238,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s: could not open a window\n", argv[0]);
         return EXIT_FAILURE;
     }
-    InitDirect3D(window);
-    InitLight();
-    LoadProgramResources(window);
+    SetUpScene(window);
     int result = EXIT_FAILURE;
     if (PresentImmediately()) {
         result = options.bench != 0 ? RunBenchmark(options.bench)

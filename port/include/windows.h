@@ -174,6 +174,9 @@ struct WNDCLASSEXA {
 #define MB_ICONWARNING 0x00000030L
 #define IDOK 1
 
+// The functions have C linkage, as Windows' own do.
+extern "C" {
+
 // Window classes and windows.
 ATOM WINAPI RegisterClassExA(const WNDCLASSEXA* windowClass);
 HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x,
@@ -221,3 +224,5 @@ errno_t strcpy_s(char* destination, size_t size, const char* source);
 
 // The program's entry; the stand-in's main() calls it.
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showCommand);
+
+} // extern "C"

@@ -1,5 +1,7 @@
 #include "test_device.h"
 
+#include "back_buffer.h"
+
 #include <cstring>
 
 namespace {
@@ -44,7 +46,12 @@ HWND OpenTestWindow(int width, int height) {
 
 TestDevice::TestDevice(int width, int height) {
     window = OpenTestWindow(width, height);
+    EXPECT_NE(nullptr, window);
     direct3d = Direct3DCreate9(D3D_SDK_VERSION);
+    if (direct3d == nullptr) {
+        ADD_FAILURE() << "Direct3DCreate9 failed";
+        return;
+    }
     parameters.Windowed = TRUE;
     parameters.SwapEffect = D3DSWAPEFFECT_DISCARD;
     parameters.hDeviceWindow = window;
@@ -52,6 +59,7 @@ TestDevice::TestDevice(int width, int height) {
     parameters.AutoDepthStencilFormat = D3DFMT_D16;
     created = direct3d->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, window,
                                      D3DCREATE_SOFTWARE_VERTEXPROCESSING, &parameters, &device);
+    EXPECT_EQ(D3D_OK, created);
 }
 
 TestDevice::~TestDevice() {
@@ -64,7 +72,9 @@ TestDevice::~TestDevice() {
     if (device != nullptr) {
         device->Release();
     }
-    direct3d->Release();
+    if (direct3d != nullptr) {
+        direct3d->Release();
+    }
     DestroyWindow(window);
 }
 
@@ -73,63 +83,43 @@ void TestDevice::Upload(const void* vertices, UINT vertexBytes, UINT stride, DWO
     if (vertexBuffer != nullptr) {
         vertexBuffer->Release();
         indexBuffer->Release();
+        vertexBuffer = nullptr;
+        indexBuffer = nullptr;
     }
-    device->CreateVertexBuffer(vertexBytes, 0, fvf, D3DPOOL_MANAGED, &vertexBuffer, nullptr);
+    ASSERT_EQ(D3D_OK, created) << "no device to upload to";
+    ASSERT_EQ(D3D_OK, device->CreateVertexBuffer(vertexBytes, 0, fvf, D3DPOOL_MANAGED,
+                                                 &vertexBuffer, nullptr));
     void* data = nullptr;
-    vertexBuffer->Lock(0, 0, &data, 0);
+    ASSERT_EQ(D3D_OK, vertexBuffer->Lock(0, 0, &data, 0));
     std::memcpy(data, vertices, vertexBytes);
-    vertexBuffer->Unlock();
+    ASSERT_EQ(D3D_OK, vertexBuffer->Unlock());
     const UINT indexBytes = (UINT)(indices.size() * sizeof(WORD));
-    device->CreateIndexBuffer(indexBytes, 0, D3DFMT_INDEX16, D3DPOOL_MANAGED, &indexBuffer,
-                              nullptr);
-    indexBuffer->Lock(0, 0, &data, 0);
+    ASSERT_EQ(D3D_OK, device->CreateIndexBuffer(indexBytes, 0, D3DFMT_INDEX16, D3DPOOL_MANAGED,
+                                                &indexBuffer, nullptr));
+    ASSERT_EQ(D3D_OK, indexBuffer->Lock(0, 0, &data, 0));
     std::memcpy(data, indices.data(), indexBytes);
-    indexBuffer->Unlock();
+    ASSERT_EQ(D3D_OK, indexBuffer->Unlock());
     indexCount_ = (UINT)indices.size();
-    device->SetFVF(fvf);
-    device->SetStreamSource(0, vertexBuffer, 0, stride);
-    device->SetIndices(indexBuffer);
+    EXPECT_EQ(D3D_OK, device->SetFVF(fvf));
+    EXPECT_EQ(D3D_OK, device->SetStreamSource(0, vertexBuffer, 0, stride));
+    EXPECT_EQ(D3D_OK, device->SetIndices(indexBuffer));
 }
 
 void TestDevice::DrawMesh() {
-    device->BeginScene();
-    device->DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, 0, vertexCount_, 0, indexCount_ / 3);
-    device->EndScene();
+    ASSERT_EQ(D3D_OK, device->BeginScene());
+    EXPECT_EQ(D3D_OK, device->DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, 0, vertexCount_, 0,
+                                                   indexCount_ / 3));
+    EXPECT_EQ(D3D_OK, device->EndScene());
 }
 
 Picture TestDevice::ReadBack() {
     Picture picture;
-    IDirect3DSurface9* backBuffer = nullptr;
-    IDirect3DSurface9* copy = nullptr;
-    D3DLOCKED_RECT locked{};
     const UINT width = parameters.BackBufferWidth;
     const UINT height = parameters.BackBufferHeight;
-    const bool read =
-        SUCCEEDED(device->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &backBuffer)) &&
-        SUCCEEDED(device->CreateOffscreenPlainSurface(width, height, D3DFMT_X8R8G8B8,
-                                                      D3DPOOL_SYSTEMMEM, &copy, nullptr)) &&
-        SUCCEEDED(device->GetRenderTargetData(backBuffer, copy)) &&
-        SUCCEEDED(copy->LockRect(&locked, nullptr, 0));
-    if (read) {
+    EXPECT_TRUE(ReadBackBuffer(device, width, height, &picture.rgb)) << "the back buffer";
+    if (!picture.rgb.empty()) {
         picture.width = (int)width;
         picture.height = (int)height;
-        picture.rgb.resize((size_t)width * height * 3);
-        for (UINT y = 0; y < height; ++y) {
-            const BYTE* row = (const BYTE*)locked.pBits + (size_t)y * locked.Pitch;
-            for (UINT x = 0; x < width; ++x) {
-                uint8_t* pixel = &picture.rgb[((size_t)y * width + x) * 3];
-                pixel[0] = row[x * 4 + 2];
-                pixel[1] = row[x * 4 + 1];
-                pixel[2] = row[x * 4];
-            }
-        }
-        copy->UnlockRect();
-    }
-    if (copy != nullptr) {
-        copy->Release();
-    }
-    if (backBuffer != nullptr) {
-        backBuffer->Release();
     }
     return picture;
 }

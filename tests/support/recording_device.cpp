@@ -1,42 +1,57 @@
 #include "recording_device.h"
 
-#include "device.h"
+#include "call_text.h"
+#include "direct3d_setup.h"
 
 #include <d3dx9.h>
 
-#include <cstdio>
 #include <cstring>
 
 namespace {
 
 RecordingPlatform* g_installed = nullptr;
 
-std::string Hex(DWORD value) {
-    char text[16];
-    std::snprintf(text, sizeof(text), "0x%x", value);
-    return text;
+std::string Boolean(DWORD value) {
+    return NameOf(value, {{FALSE, "FALSE"}, {TRUE, "TRUE"}});
 }
 
-std::string Number(double value) {
-    char text[32];
-    std::snprintf(text, sizeof(text), "%.9g", value);
-    return text;
-}
-
-std::string Join(std::initializer_list<std::string> parts) {
-    std::string text;
-    for (const std::string& part : parts) {
-        text += (text.empty() ? "" : ", ") + part;
+std::string RenderStateText(D3DRENDERSTATETYPE state, DWORD value) {
+    switch (state) {
+    case 7:
+        return "D3DRS_ZENABLE, " + NameOf(value, {{0, "D3DZB_FALSE"}, {1, "D3DZB_TRUE"}});
+    case 22:
+        return "D3DRS_CULLMODE, " +
+               NameOf(value, {{1, "D3DCULL_NONE"}, {2, "D3DCULL_CW"}, {3, "D3DCULL_CCW"}});
+    case 29:
+        return "D3DRS_SPECULARENABLE, " + Boolean(value);
+    case 137:
+        return "D3DRS_LIGHTING, " + Boolean(value);
+    case 146:
+        return "D3DRS_SPECULARMATERIALSOURCE, " +
+               NameOf(value, {{0, "D3DMCS_MATERIAL"}, {1, "D3DMCS_COLOR1"}, {2, "D3DMCS_COLOR2"}});
+    default:
+        return Join({std::to_string(state), std::to_string(value)});
     }
-    return text;
+}
+
+std::string FvfText(DWORD fvf) {
+    return FlagsOf(fvf, {{0x2, "D3DFVF_XYZ"}, {0x10, "D3DFVF_NORMAL"}, {0x100, "D3DFVF_TEX1"}});
+}
+
+std::string PoolText(D3DPOOL pool) {
+    return NameOf(pool, {{0, "D3DPOOL_DEFAULT"}, {1, "D3DPOOL_MANAGED"}, {2, "D3DPOOL_SYSTEMMEM"}});
 }
 
 } // namespace
 
+RecordingPlatform& InstalledPlatform() {
+    return *g_installed;
+}
+
 // The system calls Direct3DCreate9 and D3DXCreateTextureFromFileA directly; the unit tests link
 // with the linker's --wrap for both so that the calls land here.
 extern "C" IDirect3D9* __wrap_Direct3DCreate9(UINT sdkVersion) {
-    g_installed->log.Add("Direct3DCreate9(" + std::to_string(sdkVersion) + ")");
+    g_installed->log.Add("Direct3DCreate9(" + NameOf(sdkVersion, {{32, "D3D_SDK_VERSION"}}) + ")");
     return g_installed->createFails ? nullptr : &g_installed->direct3d;
 }
 
@@ -116,15 +131,10 @@ HRESULT RecordingDevice::Present(const RECT* sourceRect, const RECT* destRect,
     return presentResult;
 }
 
-HRESULT RecordingDevice::GetBackBuffer(UINT, UINT, D3DBACKBUFFER_TYPE, IDirect3DSurface9**) {
-    log_->Add("GetBackBuffer()");
-    return D3DERR_INVALIDCALL;
-}
-
 HRESULT RecordingDevice::CreateVertexBuffer(UINT length, DWORD usage, DWORD fvf, D3DPOOL pool,
                                             IDirect3DVertexBuffer9** buffer, HANDLE* shared) {
     log_->Add("CreateVertexBuffer(" +
-              Join({std::to_string(length), std::to_string(usage), Hex(fvf), std::to_string(pool),
+              Join({std::to_string(length), std::to_string(usage), FvfText(fvf), PoolText(pool),
                     log_->NameOf(shared)}) +
               ")");
     if (FAILED(createResult)) {
@@ -139,8 +149,9 @@ HRESULT RecordingDevice::CreateVertexBuffer(UINT length, DWORD usage, DWORD fvf,
 HRESULT RecordingDevice::CreateIndexBuffer(UINT length, DWORD usage, D3DFORMAT format, D3DPOOL pool,
                                            IDirect3DIndexBuffer9** buffer, HANDLE* shared) {
     log_->Add("CreateIndexBuffer(" +
-              Join({std::to_string(length), std::to_string(usage), std::to_string(format),
-                    std::to_string(pool), log_->NameOf(shared)}) +
+              Join({std::to_string(length), std::to_string(usage),
+                    NameOf(format, {{101, "D3DFMT_INDEX16"}, {102, "D3DFMT_INDEX32"}}),
+                    PoolText(pool), log_->NameOf(shared)}) +
               ")");
     if (FAILED(createResult)) {
         return createResult;
@@ -149,17 +160,6 @@ HRESULT RecordingDevice::CreateIndexBuffer(UINT length, DWORD usage, D3DFORMAT f
     indexBuffer = new RecordingBuffer<IDirect3DIndexBuffer9>(log_, "ib", length);
     *buffer = indexBuffer;
     return D3D_OK;
-}
-
-HRESULT RecordingDevice::GetRenderTargetData(IDirect3DSurface9*, IDirect3DSurface9*) {
-    log_->Add("GetRenderTargetData()");
-    return D3DERR_INVALIDCALL;
-}
-
-HRESULT RecordingDevice::CreateOffscreenPlainSurface(UINT, UINT, D3DFORMAT, D3DPOOL,
-                                                     IDirect3DSurface9**, HANDLE*) {
-    log_->Add("CreateOffscreenPlainSurface()");
-    return D3DERR_INVALIDCALL;
 }
 
 HRESULT RecordingDevice::BeginScene() {
@@ -174,35 +174,41 @@ HRESULT RecordingDevice::EndScene() {
 
 HRESULT RecordingDevice::Clear(DWORD count, const D3DRECT* rects, DWORD flags, D3DCOLOR color,
                                float z, DWORD stencil) {
-    log_->Add("Clear(" +
-              Join({std::to_string(count), log_->NameOf(rects), std::to_string(flags), Hex(color),
-                    Number(z), std::to_string(stencil)}) +
-              ")");
+    log_->Add(
+        "Clear(" +
+        Join({std::to_string(count), log_->NameOf(rects),
+              FlagsOf(flags,
+                      {{1, "D3DCLEAR_TARGET"}, {2, "D3DCLEAR_ZBUFFER"}, {4, "D3DCLEAR_STENCIL"}}),
+              Hex(color), Number(z), std::to_string(stencil)}) +
+        ")");
     return D3D_OK;
 }
 
 HRESULT RecordingDevice::SetTransform(D3DTRANSFORMSTATETYPE state, const D3DMATRIX* matrix) {
-    log_->Add("SetTransform(" + std::to_string(state) + ")").matrix = *matrix;
+    log_->Add("SetTransform(" +
+              NameOf(state, {{2, "D3DTS_VIEW"}, {3, "D3DTS_PROJECTION"}, {256, "D3DTS_WORLD"}}) +
+              ", matrix)")
+        .matrix = *matrix;
     return D3D_OK;
 }
 
 HRESULT RecordingDevice::SetMaterial(const D3DMATERIAL9* material) {
-    log_->Add("SetMaterial()").material = *material;
+    log_->Add("SetMaterial(material)").material = *material;
     return D3D_OK;
 }
 
 HRESULT RecordingDevice::SetLight(DWORD index, const D3DLIGHT9* light) {
-    log_->Add("SetLight(" + std::to_string(index) + ")").light = *light;
+    log_->Add("SetLight(" + std::to_string(index) + ", light)").light = *light;
     return D3D_OK;
 }
 
 HRESULT RecordingDevice::LightEnable(DWORD index, BOOL enable) {
-    log_->Add("LightEnable(" + Join({std::to_string(index), std::to_string(enable)}) + ")");
+    log_->Add("LightEnable(" + Join({std::to_string(index), Boolean(enable)}) + ")");
     return D3D_OK;
 }
 
 HRESULT RecordingDevice::SetRenderState(D3DRENDERSTATETYPE state, DWORD value) {
-    log_->Add("SetRenderState(" + Join({std::to_string(state), std::to_string(value)}) + ")");
+    log_->Add("SetRenderState(" + RenderStateText(state, value) + ")");
     return D3D_OK;
 }
 
@@ -212,8 +218,14 @@ HRESULT RecordingDevice::SetTexture(DWORD stage, IDirect3DBaseTexture9* texture)
 }
 
 HRESULT RecordingDevice::SetSamplerState(DWORD sampler, D3DSAMPLERSTATETYPE type, DWORD value) {
-    log_->Add("SetSamplerState(" +
-              Join({std::to_string(sampler), std::to_string(type), std::to_string(value)}) + ")");
+    log_->Add(
+        "SetSamplerState(" +
+        Join(
+            {std::to_string(sampler),
+             NameOf(type,
+                    {{5, "D3DSAMP_MAGFILTER"}, {6, "D3DSAMP_MINFILTER"}, {7, "D3DSAMP_MIPFILTER"}}),
+             NameOf(value, {{0, "D3DTEXF_NONE"}, {1, "D3DTEXF_POINT"}, {2, "D3DTEXF_LINEAR"}})}) +
+        ")");
     return D3D_OK;
 }
 
@@ -221,15 +233,16 @@ HRESULT RecordingDevice::DrawIndexedPrimitive(D3DPRIMITIVETYPE type, INT baseVer
                                               UINT minVertexIndex, UINT numVertices,
                                               UINT startIndex, UINT primitiveCount) {
     log_->Add("DrawIndexedPrimitive(" +
-              Join({std::to_string(type), std::to_string(baseVertexIndex),
-                    std::to_string(minVertexIndex), std::to_string(numVertices),
-                    std::to_string(startIndex), std::to_string(primitiveCount)}) +
+              Join({NameOf(type, {{4, "D3DPT_TRIANGLELIST"}, {5, "D3DPT_TRIANGLESTRIP"}}),
+                    std::to_string(baseVertexIndex), std::to_string(minVertexIndex),
+                    std::to_string(numVertices), std::to_string(startIndex),
+                    std::to_string(primitiveCount)}) +
               ")");
     return D3D_OK;
 }
 
 HRESULT RecordingDevice::SetFVF(DWORD fvf) {
-    log_->Add("SetFVF(" + Hex(fvf) + ")");
+    log_->Add("SetFVF(" + FvfText(fvf) + ")");
     return D3D_OK;
 }
 
@@ -262,8 +275,9 @@ HRESULT RecordingDirect3D::CreateDevice(UINT adapter, D3DDEVTYPE deviceType, HWN
                                         D3DPRESENT_PARAMETERS* presentationParameters,
                                         IDirect3DDevice9** returnedDeviceInterface) {
     log_->Add("CreateDevice(" +
-              Join({std::to_string(adapter), std::to_string(deviceType), log_->NameOf(focusWindow),
-                    Hex(behaviorFlags)}) +
+              Join({NameOf(adapter, {{0, "D3DADAPTER_DEFAULT"}}),
+                    NameOf(deviceType, {{1, "D3DDEVTYPE_HAL"}}), log_->NameOf(focusWindow),
+                    FlagsOf(behaviorFlags, {{0x20, "D3DCREATE_SOFTWARE_VERTEXPROCESSING"}})}) +
               ")");
     presentParameters = *presentationParameters;
     if (FAILED(createDeviceResult)) {

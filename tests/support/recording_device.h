@@ -107,17 +107,22 @@ class RecordingDevice : public IDirect3DDevice9 {
     HRESULT Reset(D3DPRESENT_PARAMETERS* presentationParameters) override;
     HRESULT Present(const RECT* sourceRect, const RECT* destRect, HWND destWindowOverride,
                     const RGNDATA* dirtyRegion) override;
-    HRESULT GetBackBuffer(UINT swapChain, UINT backBuffer, D3DBACKBUFFER_TYPE type,
-                          IDirect3DSurface9** surface) override;
+    // The system reads nothing back.
+    HRESULT GetBackBuffer(UINT, UINT, D3DBACKBUFFER_TYPE, IDirect3DSurface9**) override {
+        return D3DERR_INVALIDCALL;
+    }
     HRESULT CreateVertexBuffer(UINT length, DWORD usage, DWORD fvf, D3DPOOL pool,
                                IDirect3DVertexBuffer9** vertexBuffer,
                                HANDLE* sharedHandle) override;
     HRESULT CreateIndexBuffer(UINT length, DWORD usage, D3DFORMAT format, D3DPOOL pool,
                               IDirect3DIndexBuffer9** indexBuffer, HANDLE* sharedHandle) override;
-    HRESULT GetRenderTargetData(IDirect3DSurface9* renderTarget,
-                                IDirect3DSurface9* destSurface) override;
-    HRESULT CreateOffscreenPlainSurface(UINT width, UINT height, D3DFORMAT format, D3DPOOL pool,
-                                        IDirect3DSurface9** surface, HANDLE* sharedHandle) override;
+    HRESULT GetRenderTargetData(IDirect3DSurface9*, IDirect3DSurface9*) override {
+        return D3DERR_INVALIDCALL;
+    }
+    HRESULT CreateOffscreenPlainSurface(UINT, UINT, D3DFORMAT, D3DPOOL, IDirect3DSurface9**,
+                                        HANDLE*) override {
+        return D3DERR_INVALIDCALL;
+    }
     HRESULT BeginScene() override;
     HRESULT EndScene() override;
     HRESULT Clear(DWORD count, const D3DRECT* rects, DWORD flags, D3DCOLOR color, float z,
@@ -160,10 +165,10 @@ class RecordingDirect3D : public IDirect3D9 {
     RecordingDevice* device_;
 };
 
-// A recording Direct3D object and device, installed for the test's lifetime: Direct3DCreate9
-// returns the Direct3D object (or null when createFails is set), D3DXCreateTextureFromFileA
-// returns a recording texture named after the file ("tex0.jpg" gives "tex0") or fails for
-// missingFile, and the system's device globals are cleared before and after.
+// A recording platform, installed for the test's lifetime: Direct3DCreate9 returns the Direct3D
+// object (or null when createFails is set), D3DXCreateTextureFromFileA returns a recording texture
+// named after the file ("tex0.jpg" gives "tex0") or fails for missingFile, and the system's device
+// globals are cleared before and after. The Win32 calls of recording_shell.h log to the same log.
 class RecordingPlatform {
   public:
     RecordingPlatform();
@@ -179,3 +184,6 @@ class RecordingPlatform {
     // Installs the device as g_device without going through InitDirect3D.
     void InstallDevice();
 };
+
+// The platform installed now.
+RecordingPlatform& InstalledPlatform();

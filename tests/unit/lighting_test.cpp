@@ -1,6 +1,7 @@
 // The light and material calls, record by record.
 #include "lighting.h"
 
+#include "expected_calls.h"
 #include "recording_device.h"
 
 #include <gtest/gtest.h>
@@ -19,9 +20,7 @@ TEST(Lighting, InitLightTurnsOnOneWhiteDirectionalLightWithHighlights) {
     platform.InstallDevice();
     InitLight();
 
-    EXPECT_EQ(platform.log.Texts(),
-              (std::vector<std::string>{"SetRenderState(137, 1)", "SetLight(0)",
-                                        "LightEnable(0, 1)", "SetRenderState(29, 1)"}));
+    EXPECT_EQ(platform.log.Texts(), InitLightCalls());
     const D3DLIGHT9& light = platform.log.calls[1].light;
     EXPECT_EQ(light.Type, D3DLIGHT_DIRECTIONAL);
     ExpectColor(light.Diffuse, 0.8f, 0.8f, 0.8f, 1.0f);
@@ -48,9 +47,9 @@ TEST(Lighting, SetMaterialColorReplacesTheWholeMaterial) {
     SetMaterialColor(1.0f, 1.0f, 1.0f);
     SetMaterialColor(1.0f, 0.375f, 0.0f);
 
-    EXPECT_EQ(platform.log.Texts(),
-              (std::vector<std::string>{"SetMaterial()", "SetRenderState(146, 0)", "SetMaterial()",
-                                        "SetRenderState(146, 0)"}));
+    const std::string source = "SetRenderState(D3DRS_SPECULARMATERIALSOURCE, D3DMCS_MATERIAL)";
+    EXPECT_EQ(platform.log.Texts(), (std::vector<std::string>{"SetMaterial(material)", source,
+                                                              "SetMaterial(material)", source}));
     ExpectColor(platform.log.calls[0].material.Diffuse, 1.0f, 1.0f, 1.0f, 1.0f);
     const D3DMATERIAL9& material = platform.log.calls[2].material;
     ExpectColor(material.Diffuse, 1.0f, 0.375f, 0.0f, 1.0f);

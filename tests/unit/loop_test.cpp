@@ -1,6 +1,7 @@
 // The main loop on a real window of the stand-in, drawing through the recording device.
-#include "device.h"
+#include "direct3d_setup.h"
 #include "recording_device.h"
+#include "main_loop.h"
 #include "window.h"
 
 #include <gtest/gtest.h>
@@ -20,8 +21,19 @@ class Loop : public ::testing::Test {
         window = OpenMainWindow(GetModuleHandleA(NULL), SW_SHOWDEFAULT);
         ASSERT_NE(window, nullptr);
         platform.InstallDevice();
+        platform.log.Name(window, "window");
     }
     void TearDown() override { DestroyWindow(window); }
+
+    std::vector<std::string> Posted() const {
+        std::vector<std::string> posted;
+        for (const std::string& call : platform.log.Texts()) {
+            if (call.rfind("PostMessageA(", 0) == 0) {
+                posted.push_back(call);
+            }
+        }
+        return posted;
+    }
 
     long Frames() const {
         const std::vector<std::string> calls = platform.log.Texts();
@@ -43,12 +55,20 @@ class Loop : public ::testing::Test {
 
 TEST_F(Loop, QuitAlreadyQueuedEndsItBeforeAnyFrame) {
     DrainAndForget();
+    // A frame would end the loop with code 1, so a loop that draws one does not run on.
+    platform.device.onPresent = [] { PostQuitMessage(1); };
     PostQuitMessage(7);
     EXPECT_EQ(RunMainLoop(window), 7);
-    EXPECT_EQ(Frames(), 0);
 
     PostMessageA(window, WM_DESTROY, 0, 0); // answered with PostQuitMessage(0) in the same pass
     EXPECT_EQ(RunMainLoop(window), 0);
+
+    // A WM_QUIT drained before other messages ends the loop once the pass has drained them all.
+    PostMessageA(NULL, WM_QUIT, 5, 0);
+    PostMessageA(window, WM_NULL, 0, 0);
+    EXPECT_EQ(RunMainLoop(window), 5);
+    MSG msg;
+    EXPECT_FALSE(PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE));
     EXPECT_EQ(Frames(), 0);
 }
 
@@ -66,7 +86,8 @@ TEST_F(Loop, EscapeHeldDownEndsItOnceAfterTheFrameThatSawIt) {
     const KeyCode escape = XKeysymToKeycode(display, XK_Escape);
     DrainAndForget();
 
-    // Pressed during frame 2 and held: frame 2's poll posts WM_DESTROY, the next pass quits.
+    // Pressed during frame 2 and held: frame 2's poll posts WM_DESTROY to the window (not WM_CLOSE,
+    // and no quit of its own), which the next pass hands to the window procedure.
     long presents = 0;
     platform.device.onPresent = [&] {
         if (++presents == 2) {
@@ -77,6 +98,7 @@ TEST_F(Loop, EscapeHeldDownEndsItOnceAfterTheFrameThatSawIt) {
     };
     EXPECT_EQ(RunMainLoop(window), 0);
     EXPECT_EQ(Frames(), 2);
+    EXPECT_EQ(Posted(), std::vector<std::string>{"PostMessageA(window, WM_DESTROY, 0, 0)"});
 
     XTestFakeKeyEvent(display, escape, False, CurrentTime);
     XSync(display, False);

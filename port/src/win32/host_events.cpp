@@ -7,17 +7,26 @@
 
 namespace {
 
-void PostWindowEvent(const SDL_WindowEvent& event) {
+MSG Message(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    MSG msg = {};
+    msg.hwnd = window;
+    msg.message = message;
+    msg.wParam = wParam;
+    msg.lParam = lParam;
+    return msg;
+}
+
+void AddWindowEvent(const SDL_WindowEvent& event, std::vector<MSG>* messages) {
     HWND window = WindowOfHostId(event.windowID);
     if (window == nullptr) {
         return;
     }
     switch (event.event) {
     case SDL_WINDOWEVENT_CLOSE:
-        PostMessageA(window, WM_CLOSE, 0, 0);
+        messages->push_back(Message(window, WM_CLOSE, 0, 0));
         break;
     case SDL_WINDOWEVENT_MINIMIZED:
-        PostMessageA(window, WM_SIZE, SIZE_MINIMIZED, 0);
+        messages->push_back(Message(window, WM_SIZE, SIZE_MINIMIZED, 0));
         break;
     case SDL_WINDOWEVENT_SIZE_CHANGED:
     case SDL_WINDOWEVENT_RESTORED: {
@@ -25,8 +34,8 @@ void PostWindowEvent(const SDL_WindowEvent& event) {
         GetClientRect(window, &client);
         const bool maximized =
             (SDL_GetWindowFlags(SDL_GetWindowFromID(event.windowID)) & SDL_WINDOW_MAXIMIZED) != 0;
-        PostMessageA(window, WM_SIZE, maximized ? SIZE_MAXIMIZED : SIZE_RESTORED,
-                     MAKELPARAM(client.right, client.bottom));
+        messages->push_back(Message(window, WM_SIZE, maximized ? SIZE_MAXIMIZED : SIZE_RESTORED,
+                                    MAKELPARAM(client.right, client.bottom)));
         break;
     }
     default:
@@ -36,18 +45,20 @@ void PostWindowEvent(const SDL_WindowEvent& event) {
 
 } // namespace
 
-void PostHostEvents() {
+std::vector<MSG> TakeHostEvents() {
+    std::vector<MSG> messages;
     if (!VideoStarted()) {
-        return;
+        return messages;
     }
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         if (event.type == SDL_WINDOWEVENT) {
-            PostWindowEvent(event.window);
+            AddWindowEvent(event.window, &messages);
         } else if (event.type == SDL_QUIT) {
             for (HWND window : LiveWindows()) {
-                PostMessageA(window, WM_CLOSE, 0, 0);
+                messages.push_back(Message(window, WM_CLOSE, 0, 0));
             }
         }
     }
+    return messages;
 }

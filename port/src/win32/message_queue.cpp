@@ -36,7 +36,9 @@ bool Matches(const MSG& msg, HWND window, UINT filterMin, UINT filterMax) {
 } // namespace
 
 BOOL WINAPI PeekMessageA(MSG* msg, HWND window, UINT filterMin, UINT filterMax, UINT removeMsg) {
-    PostHostEvents();
+    for (const MSG& event : TakeHostEvents()) {
+        g_queue.push_back(MakeMessage(event.hwnd, event.message, event.wParam, event.lParam));
+    }
     for (auto queued = g_queue.begin(); queued != g_queue.end(); ++queued) {
         if (Matches(*queued, window, filterMin, filterMax)) {
             *msg = *queued;

@@ -1,24 +1,76 @@
-// texcross's texture set and cross scene, through the recording platform.
+// texcross's entry, texture set and cross scene, through the recording platform.
 #include "camera.h"
-#include "device.h"
+#include "cube_reference.h"
+#include "direct3d_setup.h"
+#include "expected_calls.h"
 #include "frame.h"
 #include "lighting.h"
 #include "program.h"
-#include "first_spin.h"
 #include "recording_device.h"
+#include "reference_math.h"
 #include "texture_set.h"
+#include "window.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cmath>
-#include <cstdio>
 #include <cstring>
-#include <cstdlib>
-#include <string>
 #include <unistd.h>
 
 namespace {
+
+const char TEXCROSS_FVF[] = "D3DFVF_XYZ | D3DFVF_NORMAL | D3DFVF_TEX1";
+
+const std::vector<std::string> FILTER_CALLS = {
+    "SetSamplerState(0, D3DSAMP_MINFILTER, D3DTEXF_LINEAR)",
+    "SetSamplerState(0, D3DSAMP_MAGFILTER, D3DTEXF_LINEAR)",
+    "SetSamplerState(0, D3DSAMP_MIPFILTER, D3DTEXF_LINEAR)",
+};
+
+std::vector<std::string> LoadCalls(int files) {
+    std::vector<std::string> calls;
+    for (int k = 0; k < files; ++k) {
+        calls.push_back("D3DXCreateTextureFromFileA(device, tex" + std::to_string(k) + ".jpg)");
+    }
+    return calls;
+}
+
+// The executable's folder as the stand-in's _get_pgmptr spells it, with backslashes.
+std::string ExecutableFolder() {
+    char path[PATH_MAX] = {};
+    EXPECT_GT(readlink("/proc/self/exe", path, sizeof(path) - 1), 0);
+    std::string folder(path, std::strrchr(path, '/'));
+    for (char& c : folder) {
+        c = c == '/' ? '\\' : c;
+    }
+    return folder;
+}
+
+// The working directory first, the textures after the light, the textures released first.
+TEST(TexcrossWinMain, EntersItsFolderFirstAndLoadsTheTexturesAfterTheLight) {
+    RecordingPlatform platform;
+    platform.log.Name(reinterpret_cast<const void*>(WindowProc), "WindowProc");
+    PostQuitMessage(0);
+    char commandLine[] = "";
+    EXPECT_EQ(WinMain(NULL, NULL, commandLine, SW_SHOWNORMAL), 0);
+
+    const std::vector<std::string> calls = platform.log.Texts();
+    ASSERT_GE(calls.size(), 3u);
+    EXPECT_EQ(calls[0], "SetCurrentDirectoryA(" + ExecutableFolder() + ")");
+    EXPECT_NE(calls[1].find("lpfnWndProc=WindowProc,"), std::string::npos) << calls[1];
+    EXPECT_EQ(std::vector<std::string>(calls.begin() + 2, calls.end()),
+              Concat({{"CreateWindowExA(0x0, WindowClass1, DirectX textures, WS_OVERLAPPEDWINDOW, "
+                       "100, 100, 640, 480, null, null, null, null)",
+                       "ShowWindow(window, 1)"},
+                      InitDirect3DCalls("window", 768, TEXCROSS_FVF),
+                      InitLightCalls(),
+                      LoadCalls(5),
+                      FILTER_CALLS,
+                      {"Release(tex0)", "Release(tex1)", "Release(tex2)", "Release(tex3)",
+                       "Release(tex4)", "Release(ib)", "Release(vb)", "Release(device)",
+                       "Release(direct3d)"}}));
+    EXPECT_TRUE(BuffersHoldTheCube(platform.device, 32));
+}
 
 class Texcross : public ::testing::Test {
   protected:
@@ -33,40 +85,27 @@ class Texcross : public ::testing::Test {
     RecordingPlatform platform;
 };
 
-TEST_F(Texcross, LoadsTheFiveImagesInOrderThenSetsLinearFiltering) {
-    LoadProgramResources(NULL);
-    EXPECT_EQ(platform.log.Texts(), (std::vector<std::string>{
-                                        "D3DXCreateTextureFromFileA(device, tex0.jpg)",
-                                        "D3DXCreateTextureFromFileA(device, tex1.jpg)",
-                                        "D3DXCreateTextureFromFileA(device, tex2.jpg)",
-                                        "D3DXCreateTextureFromFileA(device, tex3.jpg)",
-                                        "D3DXCreateTextureFromFileA(device, tex4.jpg)",
-                                        "SetSamplerState(0, 6, 2)",
-                                        "SetSamplerState(0, 5, 2)",
-                                        "SetSamplerState(0, 7, 2)",
-                                    }));
-}
-
 TEST_F(Texcross, DrawsFiveTexturedCubesInAPlusWithOneWhiteMaterial) {
     LoadProgramResources(NULL);
     platform.log.calls.clear();
     RenderFrame();
 
     std::vector<std::string> expected = {
-        "Clear(0, null, 1, 0xff000050, 1, 0)",
-        "Clear(0, null, 2, 0xff000000, 1, 0)",
+        "Clear(0, null, D3DCLEAR_TARGET, 0xff000050, 1, 0)",
+        "Clear(0, null, D3DCLEAR_ZBUFFER, 0xff000000, 1, 0)",
         "BeginScene()",
-        "SetTransform(2)",
-        "SetFVF(0x112)",
+        "SetTransform(D3DTS_VIEW, matrix)",
+        std::string("SetFVF(") + TEXCROSS_FVF + ")",
         "SetStreamSource(0, vb, 0, 32)",
         "SetIndices(ib)",
-        "SetMaterial()",
-        "SetRenderState(146, 0)",
+        "SetMaterial(material)",
+        "SetRenderState(D3DRS_SPECULARMATERIALSOURCE, D3DMCS_MATERIAL)",
     };
     for (int k = 0; k < 5; ++k) {
         expected.insert(expected.end(),
-                        {"SetTexture(0, tex" + std::to_string(k) + ")", "SetTransform(256)",
-                         "DrawIndexedPrimitive(4, 0, 0, 24, 0, 12)"});
+                        {"SetTexture(0, tex" + std::to_string(k) + ")",
+                         "SetTransform(D3DTS_WORLD, matrix)",
+                         "DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, 0, 24, 0, 12)"});
     }
     expected.insert(expected.end(), {"EndScene()", "Present(null, null, null, null)"});
     ASSERT_EQ(platform.log.Texts(), expected);
@@ -76,82 +115,31 @@ TEST_F(Texcross, DrawsFiveTexturedCubesInAPlusWithOneWhiteMaterial) {
     EXPECT_EQ(material.Diffuse.g, 1.0f);
     EXPECT_EQ(material.Diffuse.b, 1.0f);
 
-    // Each cube's centre is its offset in the cross, tumbled by frame 1's spin.
-    const Rotation spin = FirstFrameSpin();
+    // Each cube moved to its place in the cross, then tumbled by frame 1's spin.
     const double offsets[5][2] = {{0, 0}, {3, 0}, {-3, 0}, {0, 3}, {0, -3}};
     for (int k = 0; k < 5; ++k) {
-        const D3DMATRIX& world = platform.log.calls[10 + 3 * k].matrix;
-        for (int axis = 0; axis < 3; ++axis) {
-            const double expectedCentre =
-                offsets[k][0] * spin.m[0][axis] + offsets[k][1] * spin.m[1][axis];
-            EXPECT_NEAR(world.m[3][axis], expectedCentre, 1e-5) << "cube " << k;
-        }
+        const Matrix world = Multiply(Translation(offsets[k][0], offsets[k][1], 0), SpinAfter(1));
+        EXPECT_TRUE(MatrixNear(platform.log.calls[10 + 3 * k].matrix, world, 1e-6)) << k;
     }
-}
-
-TEST_F(Texcross, ShutdownReleasesTheTexturesFirstSlotZeroFirst) {
-    LoadProgramResources(NULL);
-    platform.log.calls.clear();
-    CleanDirect3D();
-    EXPECT_EQ(platform.log.Texts(),
-              (std::vector<std::string>{"Release(tex0)", "Release(tex1)", "Release(tex2)",
-                                        "Release(tex3)", "Release(tex4)", "Release(ib)",
-                                        "Release(vb)", "Release(device)", "Release(direct3d)"}));
 }
 
 TEST_F(Texcross, ResetSetsTheFiltersAgain) {
     RestoreProgramStates();
-    EXPECT_EQ(platform.log.Texts(),
-              (std::vector<std::string>{"SetSamplerState(0, 6, 2)", "SetSamplerState(0, 5, 2)",
-                                        "SetSamplerState(0, 7, 2)"}));
+    EXPECT_EQ(platform.log.Texts(), FILTER_CALLS);
 }
 
-RecordingPlatform* g_dying = nullptr;
-
-void PrintLog() {
-    for (const std::string& text : g_dying->log.Texts()) {
-        std::fprintf(stderr, "%s\n", text.c_str());
-    }
-    std::fprintf(stderr, "end of log\n");
-}
-
-// Loads with no display, so the message box falls back to standard error, and prints the log
-// when the process exits.
-void LoadWithoutDisplay(RecordingPlatform& platform) {
-    unsetenv("DISPLAY");
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    g_dying = &platform;
-    std::atexit(PrintLog);
-    LoadTextures(NULL);
-    platform.log.Add("went on");
-}
-
+// The first image that cannot be loaded ends the program after a warning box owned by the
+// window; no further file is tried.
 TEST_F(Texcross, MissingImageShowsTheMessageOnceAndEndsWithExitCodeOne) {
     platform.missingFile = "tex2.jpg";
-    EXPECT_EXIT(LoadWithoutDisplay(platform), ::testing::ExitedWithCode(1),
-                "Info: B\xc5\x82\xc4\x85"
-                "d \xc5\x82"
-                "adowania tekstury!\n"
-                "([^I][^\n]*\n)?" // where the box could not be shown, why
-                "D3DXCreateTextureFromFileA\\(device, tex0.jpg\\)\n"
+    platform.log.Name(reinterpret_cast<HWND>(0x99), "window");
+    EXPECT_EXIT(LoadTextures(reinterpret_cast<HWND>(0x99)), ::testing::ExitedWithCode(1),
+                "^D3DXCreateTextureFromFileA\\(device, tex0.jpg\\)\n"
                 "D3DXCreateTextureFromFileA\\(device, tex1.jpg\\)\n"
                 "D3DXCreateTextureFromFileA\\(device, tex2.jpg\\)\n"
-                "end of log\n");
-}
-
-TEST(WorkingDirectory, BecomesTheExecutablesFolder) {
-    char executable[PATH_MAX] = {};
-    ASSERT_GT(readlink("/proc/self/exe", executable, sizeof(executable) - 1), 0);
-    const std::string folder(executable, std::strrchr(executable, '/'));
-    char before[PATH_MAX];
-    ASSERT_NE(getcwd(before, sizeof(before)), nullptr);
-
-    ASSERT_EQ(chdir("/"), 0);
-    SetWorkingDirectoryToExe();
-    char after[PATH_MAX];
-    ASSERT_NE(getcwd(after, sizeof(after)), nullptr);
-    EXPECT_EQ(std::string(after), folder);
-    ASSERT_EQ(chdir(before), 0);
+                "MessageBoxW\\(window, B\xc5\x82\xc4\x85"
+                "d \xc5\x82"
+                "adowania tekstury!, Info, MB_ICONWARNING\\)\n$");
 }
 
 } // namespace

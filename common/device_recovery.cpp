@@ -1,6 +1,6 @@
-#include "device_loss.h"
+#include "device_recovery.h"
 
-#include "device.h"
+#include "direct3d_setup.h"
 #include "lighting.h"
 #include "program.h"
 

@@ -18,20 +18,20 @@ struct Point {
 
 } // namespace
 
-TEST(CapturePictures, Frame1MatchesGolden) {
+TEST(BoxringPictures, Frame1MatchesGolden) {
     ExpectGolden(1);
 }
-TEST(CapturePictures, Frame100MatchesGolden) {
+TEST(BoxringPictures, Frame100MatchesGolden) {
     ExpectGolden(100);
 }
-TEST(CapturePictures, Frame1000MatchesGolden) {
+TEST(BoxringPictures, Frame1000MatchesGolden) {
     ExpectGolden(1000);
 }
 
 // The background is the clear colour exactly, and faces the light cannot reach show 0.2 x their
 // material: in frame 1 the -X face of box 4 (1, 0.5, 0) shows above box 5; in frame 1000 the +Z
 // face of box 7 (1, 0.875, 0) faces the camera from below the ring.
-TEST(CapturePictures, FramesShowWhatTheLightImplies) {
+TEST(BoxringPictures, FramesShowWhatTheLightImplies) {
     const Picture first = CaptureFrame(1);
     for (const Point corner : {Point{0, 0}, Point{639, 0}, Point{0, 479}, Point{639, 479}}) {
         EXPECT_TRUE(PixelNear(first, corner.x, corner.y, BACKGROUND, 0));
@@ -42,7 +42,7 @@ TEST(CapturePictures, FramesShowWhatTheLightImplies) {
     EXPECT_TRUE(PixelNear(thousandth, 320, 240, BACKGROUND, 0));
 }
 
-TEST(CapturePictures, SizeSetsTheBackBuffer) {
+TEST(BoxringPictures, SizeSetsTheBackBuffer) {
     const Picture picture = CaptureFrame(1, "320x200");
     EXPECT_EQ(320, picture.width);
     EXPECT_EQ(200, picture.height);
@@ -50,7 +50,7 @@ TEST(CapturePictures, SizeSetsTheBackBuffer) {
 }
 
 // The output path is the caller's even when the texture folder becomes the working directory.
-TEST(CaptureArguments, RelativeOutputStaysInTheCallersFolder) {
+TEST(BoxringCaptureArguments, RelativeOutputStaysInTheCallersFolder) {
     const std::string name = "relative-output.png";
     std::remove((std::string(OUTPUT_DIR) + "/" + name).c_str());
     const std::string command = std::string("cd ") + OUTPUT_DIR + " && " + CAPTURE_TOOL +
@@ -62,7 +62,7 @@ TEST(CaptureArguments, RelativeOutputStaysInTheCallersFolder) {
     EXPECT_FALSE(LoadPng(std::string(GOLDEN_DIR) + "/" + name, &picture));
 }
 
-TEST(CaptureArguments, BadArgumentsExitWith2AndSayWhy) {
+TEST(BoxringCaptureArguments, BadArgumentsExitWith2AndSayWhy) {
     for (const char* arguments :
          {"--frame 0", "--frame -3", "--frame x", "--bench 0", "--size 640", "--size 0x480",
           "--size 8193x10", "--size 64x48x2", "--frame", "--colour red", "--bench 5 --frame 2",
@@ -73,7 +73,7 @@ TEST(CaptureArguments, BadArgumentsExitWith2AndSayWhy) {
     }
 }
 
-TEST(CaptureArguments, BenchmarkPrintsOneLine) {
+TEST(BoxringCaptureArguments, BenchmarkPrintsOneLine) {
     const CaptureRun run = RunCapture("--bench 5 --size 64x48");
     ASSERT_EQ(0, run.exitCode) << run.output;
     const std::regex line("frames=5 seconds=[0-9.]+ fps=[0-9.]+ first_frame_ms=[0-9.]+\n");

@@ -1,4 +1,4 @@
-#include "device.h"
+#include "direct3d_setup.h"
 
 #include "camera.h"
 #include "failure.h"
