@@ -7,8 +7,9 @@
 // Leaves out: every method nobody here calls (QueryInterface included), full-screen devices,
 // shaders, vertex declarations, stencil.
 // Knowingly differs: only windowed devices; MANAGED and DEFAULT pools behave alike; one texture
-// stage and one sampler (0), eight lights, directional lights only, Gouraud shading only; Clear takes no rectangles and
-// Present only the whole back buffer to the device window; the back buffer is not lockable.
+// stage and one sampler (0), eight lights, directional lights only, Gouraud shading only; Clear
+// takes no rectangles and Present only the whole back buffer to the device window; the back
+// buffer is not lockable.
 #pragma once
 
 #include <windows.h>
