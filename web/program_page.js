@@ -21,9 +21,12 @@
     }
 
     // A missing or unreadable file is left out, as a file missing beside the executable would be.
+    // A program without files may have no file system at all.
     function fetchFiles() {
+        if (settings.files.length === 0) return;
+        var FS = Module.FS;
         FS.mkdirTree(settings.folder);
-        addRunDependency('program-files');
+        Module.addRunDependency('program-files');
         Promise.all(settings.files.map(function (name) {
             return fetch(name, {cache: 'no-store'})
                 .then(function (response) {
@@ -34,17 +37,14 @@
                 })
                 .catch(function () {});
         })).then(function () {
-            statusLine.textContent = settings.capture
-                ? 'Running…'
-                : 'Running. Click the page so that it has the keyboard focus; Escape ends the program.';
-            removeRunDependency('program-files');
+            Module.removeRunDependency('program-files');
         });
     }
 
     function captureResult(code) {
         var result = {exitCode: code, output: printed.join('\n'), errors: errors.join('\n'), png: null};
         try {
-            result.png = FS.readFile(CAPTURE_FILE);
+            result.png = Module.FS.readFile(CAPTURE_FILE);
         } catch (missing) {
             result.png = null;
         }
@@ -75,6 +75,11 @@
         thisProgram: settings.folder + '/' + settings.program,
         arguments: settings.capture ? captureArguments() : [],
         preRun: [fetchFiles],
+        onRuntimeInitialized: function () {
+            statusLine.textContent = settings.capture
+                ? 'Running…'
+                : 'Running. Click the page so that it has the keyboard focus; Escape ends the program.';
+        },
         print: function (text) {
             printed.push(text);
             console.log(text);

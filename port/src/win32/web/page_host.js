@@ -3,11 +3,13 @@
 // the classes used here. Once the program has ended (the page sets Module.programEnded) no key
 // reaches it any more.
 mergeInto(LibraryManager.library, {
-    $portWeb__postset: 'portWeb.listenToKeys();',
+    // The library's objects are written into the program's script as literals, so the set of keys
+    // is made when the script runs.
+    $portWeb__postset: 'portWeb.keysDown = new Set(); portWeb.listenToKeys();',
     $portWeb: {
         windows: [],
         closeRequests: [],
-        keysDown: new Set(),
+        keysDown: null,
         messageBoxOpen: false,
         listenToKeys: function () {
             if (typeof window === 'undefined') return;
