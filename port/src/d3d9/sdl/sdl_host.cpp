@@ -1,10 +1,12 @@
 // The desktop host: an OpenGL 2.1 context made through SDL2 on the SDL window behind the device
 // window. The context is never lost; presenting swaps the window's buffers.
+#include "../device.h"
 #include "../host.h"
 
 #include "../../host_window.h"
 
 #include <SDL.h>
+#include <port_test.h>
 
 #include <cstdio>
 
@@ -39,7 +41,7 @@ class SdlHost : public Host {
     bool MakeCurrent() override {
         // A destroyed window keeps its SDL window, hidden, for as long as this context lives; the
         // device draws and presents no more once the window is gone.
-        if (HostWindowOf(window_) != host_) {
+        if (HostWindowOf(window_) != host_ || context_ == nullptr) {
             return false;
         }
         if (SDL_GL_GetCurrentContext() == context_ && SDL_GL_GetCurrentWindow() == host_) {
@@ -63,12 +65,22 @@ class SdlHost : public Host {
 
     bool ContextLost() override { return false; }
 
-    unsigned Generation() const override { return 0; }
+    unsigned Generation() const override { return generation_; }
+
+    // A new context in place of the old one, for tests of what a lost context takes away. False
+    // when SDL cannot make one.
+    bool ReplaceContext() {
+        SDL_GL_DeleteContext(context_);
+        context_ = SDL_GL_CreateContext(host_);
+        ++generation_;
+        return context_ != nullptr;
+    }
 
   private:
     HWND window_;
     SDL_Window* host_;
     SDL_GLContext context_;
+    unsigned generation_ = 0;
 };
 
 } // namespace
@@ -93,4 +105,12 @@ std::shared_ptr<Host> CreateHost(HWND window, HRESULT* failure) {
         return nullptr;
     }
     return created;
+}
+
+void PortReplaceContext(IDirect3DDevice9* device) {
+    Device* ours = dynamic_cast<Device*>(device);
+    SdlHost* host = ours == nullptr ? nullptr : dynamic_cast<SdlHost*>(ours->GetHost().get());
+    if (host != nullptr && !host->ReplaceContext()) {
+        std::fprintf(stderr, "d3d9: no new OpenGL context: %s\n", SDL_GetError());
+    }
 }
