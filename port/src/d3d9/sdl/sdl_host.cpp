@@ -5,6 +5,7 @@
 
 #include "../../host_window.h"
 
+#include <GLES2/gl2ext.h>
 #include <SDL.h>
 #include <port_test.h>
 
@@ -51,6 +52,11 @@ class SdlHost : public Host {
     }
 
     GLuint WindowFramebuffer() const override { return 0; }
+
+    // Mesa keeps windows as B, G, R, A bytes and draws the present quad from a texture stored the
+    // same way as a plain copy; from R, G, B, A it shades every pixel, which costs more than the
+    // whole frame. Desktop OpenGL takes BGRA data for an RGBA texture.
+    GLenum BackBufferFormat() const override { return GL_BGRA_EXT; }
 
     void WindowSize(int* width, int* height) const override {
         SDL_GL_GetDrawableSize(host_, width, height);
