@@ -98,7 +98,7 @@ HRESULT Device::ApplyParameters(D3DPRESENT_PARAMETERS* parameters) {
                             ? parameters->BackBufferHeight
                             : (UINT)std::max<LONG>(1, client.bottom - client.top);
     const bool withDepth = parameters->EnableAutoDepthStencil != FALSE;
-    if (!renderTarget_.Create(width, height, withDepth)) {
+    if (!renderTarget_.Create(width, height, withDepth, host_->BackBufferFormat())) {
         return D3DERR_OUTOFVIDEOMEMORY;
     }
     hasDepthBuffer_ = withDepth;

@@ -31,6 +31,12 @@ class Host {
     virtual GLuint WindowFramebuffer() const = 0;
     virtual void WindowSize(int* width, int* height) const = 0;
 
+    // The pixel format (glTexImage2D's format, with internal format GL_RGBA) that the back
+    // buffer's colour texture is made with, for presenting to copy it to the window fastest:
+    // GL_RGBA, the only one OpenGL ES 2.0 and WebGL 1 take, unless the host's windows store
+    // their pixels otherwise.
+    virtual GLenum BackBufferFormat() const { return GL_RGBA; }
+
     // Shows what was drawn into the window framebuffer. With swap interval 1 it waits for the next
     // display refresh; with 0 it does not.
     virtual void Present() = 0;

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-bool RenderTarget::Create(UINT width, UINT height, bool withDepth) {
+bool RenderTarget::Create(UINT width, UINT height, bool withDepth, GLenum colourFormat) {
     Destroy();
     width_ = width;
     height_ = height;
@@ -17,7 +17,7 @@ bool RenderTarget::Create(UINT width, UINT height, bool withDepth) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, colourFilter_);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, (GLsizei)width, (GLsizei)height, 0, GL_RGBA,
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, (GLsizei)width, (GLsizei)height, 0, colourFormat,
                  GL_UNSIGNED_BYTE, nullptr);
     glBindTexture(GL_TEXTURE_2D, 0);
     glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, colour_, 0);

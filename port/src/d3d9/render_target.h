@@ -13,9 +13,10 @@
 
 class RenderTarget {
   public:
-    // Makes the buffers in the current context, replacing any earlier ones, and leaves the
-    // framebuffer bound for drawing. False when OpenGL cannot make a complete framebuffer.
-    bool Create(UINT width, UINT height, bool withDepth);
+    // Makes the buffers in the current context, replacing any earlier ones, the colour texture
+    // with the given pixel format (Host::BackBufferFormat), and leaves the framebuffer bound for
+    // drawing. False when OpenGL cannot make a complete framebuffer.
+    bool Create(UINT width, UINT height, bool withDepth, GLenum colourFormat);
     // Deletes the GL objects; the context must be current.
     void Destroy();
     // Drops the GL objects of a lost context, whose names died with it.

@@ -5,11 +5,13 @@
 
 namespace {
 
-// Clip-space x and y, then texture s and t, of a triangle strip over the whole viewport. Texture
-// row 0 holds the picture's top row, so t = 0 goes at the top (y = 1).
+// Clip-space x and y, then texture s and t, of two triangles over the whole viewport, in the
+// order of a fan round its corners (top left, bottom left, bottom right, top right), which
+// llvmpipe takes as one rectangle and, with the texels one to one, as a copy. Texture row 0 holds
+// the picture's top row, so t = 0 goes at the top (y = 1).
 const GLfloat CORNERS[] = {
-    -1.0f, 1.0f, 0.0f, 0.0f, -1.0f, -1.0f, 0.0f, 1.0f,
-    1.0f,  1.0f, 1.0f, 0.0f, 1.0f,  -1.0f, 1.0f, 1.0f,
+    -1.0f, 1.0f, 0.0f, 0.0f, -1.0f, -1.0f, 0.0f, 1.0f, 1.0f, -1.0f, 1.0f, 1.0f,
+    -1.0f, 1.0f, 0.0f, 0.0f, 1.0f,  -1.0f, 1.0f, 1.0f, 1.0f, 1.0f,  1.0f, 0.0f,
 };
 
 } // namespace
@@ -34,7 +36,7 @@ bool PresentQuad::Draw(GLuint texture) {
     glDisableVertexAttribArray(ATTRIBUTE_NORMAL);
     glDisableVertexAttribArray(ATTRIBUTE_TEX_COORD);
     glBindTexture(GL_TEXTURE_2D, texture);
-    glDrawArrays(GL_TRIANGLE_STRIP, 0, 4);
+    glDrawArrays(GL_TRIANGLES, 0, 6);
     return true;
 }
 

@@ -1,10 +1,13 @@
 // The desktop host: an OpenGL 2.1 context made through SDL2 on the SDL window behind the device
 // window. The context is never lost; presenting swaps the window's buffers.
+#include "../device.h"
 #include "../host.h"
 
 #include "../../host_window.h"
 
+#include <GLES2/gl2ext.h>
 #include <SDL.h>
+#include <port_test.h>
 
 #include <cstdio>
 
@@ -39,7 +42,7 @@ class SdlHost : public Host {
     bool MakeCurrent() override {
         // A destroyed window keeps its SDL window, hidden, for as long as this context lives; the
         // device draws and presents no more once the window is gone.
-        if (HostWindowOf(window_) != host_) {
+        if (HostWindowOf(window_) != host_ || context_ == nullptr) {
             return false;
         }
         if (SDL_GL_GetCurrentContext() == context_ && SDL_GL_GetCurrentWindow() == host_) {
@@ -49,6 +52,11 @@ class SdlHost : public Host {
     }
 
     GLuint WindowFramebuffer() const override { return 0; }
+
+    // Mesa keeps windows as B, G, R, A bytes and draws the present quad from a texture stored the
+    // same way as a plain copy; from R, G, B, A it shades every pixel, which costs more than the
+    // whole frame. Desktop OpenGL takes BGRA data for an RGBA texture.
+    GLenum BackBufferFormat() const override { return GL_BGRA_EXT; }
 
     void WindowSize(int* width, int* height) const override {
         SDL_GL_GetDrawableSize(host_, width, height);
@@ -63,12 +71,22 @@ class SdlHost : public Host {
 
     bool ContextLost() override { return false; }
 
-    unsigned Generation() const override { return 0; }
+    unsigned Generation() const override { return generation_; }
+
+    // A new context in place of the old one, for tests of what a lost context takes away. False
+    // when SDL cannot make one.
+    bool ReplaceContext() {
+        SDL_GL_DeleteContext(context_);
+        context_ = SDL_GL_CreateContext(host_);
+        ++generation_;
+        return context_ != nullptr;
+    }
 
   private:
     HWND window_;
     SDL_Window* host_;
     SDL_GLContext context_;
+    unsigned generation_ = 0;
 };
 
 } // namespace
@@ -93,4 +111,12 @@ std::shared_ptr<Host> CreateHost(HWND window, HRESULT* failure) {
         return nullptr;
     }
     return created;
+}
+
+void PortReplaceContext(IDirect3DDevice9* device) {
+    Device* ours = dynamic_cast<Device*>(device);
+    SdlHost* host = ours == nullptr ? nullptr : dynamic_cast<SdlHost*>(ours->GetHost().get());
+    if (host != nullptr && !host->ReplaceContext()) {
+        std::fprintf(stderr, "d3d9: no new OpenGL context: %s\n", SDL_GetError());
+    }
 }
