@@ -4,13 +4,14 @@
 //   node tools/web/serve.mjs DIR PAGE --screenshot FILE    opens the page in headless Chromium,
 //                                                          saves a picture of it once the program
 //                                                          draws, and stops
-import {launchBrowser, openPage} from './browser.mjs';
 import {startServer} from './static_server.mjs';
 
 const FIRST_FRAME_TIMEOUT_MS = 30000;
 const SETTLE_MS = 1000;
 
 async function screenshot(url, file) {
+    // Only pictures need the browser's driver (npm ci); serving needs nothing beyond Node.
+    const {launchBrowser, openPage} = await import('./browser.mjs');
     const browser = await launchBrowser();
     try {
         const page = await openPage(browser, url);
