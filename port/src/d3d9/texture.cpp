@@ -113,20 +113,26 @@ HRESULT CreateTextureFromPixels(IDirect3DDevice9* device, UINT width, UINT heigh
     if (width == 0 || height == 0 || width > largest || height > largest) {
         return D3DERR_INVALIDCALL;
     }
-    if (!ours->GetHost()->MakeCurrent()) {
+    // While the context is lost the texture is made in system memory alone, as in the managed
+    // pool; it fills its GL texture at its first use after the device's reset.
+    const std::shared_ptr<Host>& host = ours->GetHost();
+    const bool contextLost = host->ContextLost();
+    if (!contextLost && !host->MakeCurrent()) {
         return D3DERR_INVALIDCALL;
     }
     Texture* made = nullptr;
     try {
-        made = new Texture(ours->GetHost(), width, height, RgbaOf(bgrxTopRowFirst, width, height));
+        made = new Texture(host, width, height, RgbaOf(bgrxTopRowFirst, width, height));
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
     }
-    const bool filled = made->Bind();
-    ours->ForgetTextureBinding();
-    if (!filled) {
-        made->Release();
-        return E_OUTOFMEMORY;
+    if (!contextLost) {
+        const bool filled = made->Bind();
+        ours->ForgetTextureBinding();
+        if (!filled) {
+            made->Release();
+            return E_OUTOFMEMORY;
+        }
     }
     *texture = made;
     return D3D_OK;
