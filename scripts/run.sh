@@ -2,6 +2,9 @@
 # run.sh PROGRAM: builds and runs boxring or texcross. Without a display it runs the program on a
 # virtual one (Xvfb) for about 4 s, saves a screenshot of its window to build/PROGRAM-screenshot.png
 # and ends it with Escape.
+# run.sh PROGRAM --web: builds the browser build and serves it on 127.0.0.1 until Ctrl+C, printing
+# the page's address. Without a display it opens the page in headless Chromium instead, saves a
+# screenshot to build/PROGRAM-web-screenshot.png and stops.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,17 +13,36 @@ case "$program" in
 boxring) title="DirectX lighting boxes" ;;
 texcross) title="DirectX textures" ;;
 *)
-    echo "usage: scripts/run.sh boxring|texcross" >&2
+    echo "usage: scripts/run.sh boxring|texcross [--web]" >&2
     exit 2
     ;;
 esac
+
+has_display() {
+    [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1
+}
+
+if [ "${2:-}" = "--web" ]; then
+    scripts/install-web-deps.sh
+    source scripts/web-env.sh
+    build_web
+    if has_display || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+        exec node tools/web/serve.mjs build-web "$program.html"
+    fi
+    install_node_packages
+    mkdir -p build
+    exec node tools/web/serve.mjs build-web "$program.html" --screenshot "build/$program-web-screenshot.png"
+elif [ -n "${2:-}" ]; then
+    echo "usage: scripts/run.sh boxring|texcross [--web]" >&2
+    exit 2
+fi
 
 # Only the programs: the tests and benchmarks need more packages (scripts/test.sh installs them).
 scripts/install-deps.sh
 cmake --preset default -DBUILD_TESTING=OFF -DBUILD_BENCHMARKS=OFF >/dev/null
 cmake --build --preset default -j "$(nproc)"
 
-if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+if has_display; then
     exec "build/bin/$program"
 fi
 

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: unit, pictures, end-to-end under a virtual display, the
-# Windows build under Wine, installing and packaging both builds; then the native tests again
-# under the sanitizers, and a short run of the texture loader's fuzzer.
+# Windows build under Wine, installing and packaging both builds, the browser build's pages in
+# headless Chromium; then the native tests again under the sanitizers, and a short run of the
+# texture loader's fuzzer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 scripts/install-test-deps.sh
+scripts/install-web-deps.sh
 source scripts/virtual-display.sh
 trap '[ -n "${VIRTUAL_DISPLAY_PID:-}" ] && kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true' EXIT
 
@@ -17,6 +19,13 @@ cmake --build --preset default -j "$(nproc)"
 scripts/install-wine-deps.sh
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$(nproc)"
+
+# The browser build (Emscripten), whose pages the web tests open in Chromium.
+(
+    source scripts/web-env.sh
+    build_web
+    install_node_packages
+)
 
 ctest --preset default
 

@@ -246,5 +246,7 @@ int main(int argc, char** argv) {
     }
     CleanDirect3D();
     DestroyWindow(window);
-    return result;
+    // exit(), not return: in the browser the frames above yielded to the page, and a return from
+    // main after that reaches no one.
+    std::exit(result);
 }

@@ -2,13 +2,14 @@
 //
 // Implements: the records, constants and interfaces that boxring, texcross and their tools use,
 // with the platform's values, method names and argument orders. The interfaces are abstract
-// classes with reference counting; port/src/d3d9 implements them on OpenGL 2.1 fixed function plus
-// a framebuffer object as the back buffer.
+// classes with reference counting; port/src/d3d9 implements them with OpenGL ES 2.0 calls: the
+// fixed-function pipeline as generated GLSL programs, a framebuffer object as the back buffer.
 // Leaves out: every method nobody here calls (QueryInterface included), full-screen devices,
 // shaders, vertex declarations, stencil.
 // Knowingly differs: only windowed devices; MANAGED and DEFAULT pools behave alike; one texture
-// stage and one sampler (0), eight lights, directional lights only; Clear takes no rectangles and
-// Present only the whole back buffer to the device window; the back buffer is not lockable.
+// stage and one sampler (0), eight lights, directional lights only, Gouraud shading only; Clear
+// takes no rectangles and Present only the whole back buffer to the device window; the back
+// buffer is not lockable.
 #pragma once
 
 #include <windows.h>

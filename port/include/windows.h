@@ -3,7 +3,8 @@
 // Implements: the handful of types, records, constants and functions that boxring, texcross and
 // their tools use: window classes and windows, one message queue, the asynchronous key state,
 // message boxes, the working directory, and the two runtime helpers (_get_pgmptr, strcpy_s) that
-// the host's C library lacks. Windows live on SDL2 (port/src/win32).
+// the host's C library lacks. Windows live on SDL2 on the desktop and in the page in a browser
+// (port/src/win32/sdl, port/src/win32/web).
 // Leaves out: everything else, including Unicode window functions and GDI.
 // Knowingly differs: types have the widths of 32-bit Windows (LONG is int32_t, never long), while
 // handles and pointer-sized integers follow the host's pointer size; calling-convention macros are
@@ -12,6 +13,9 @@
 // difference to a loop that dispatches every message. GetAsyncKeyState reads the X server's keymap,
 // so it sees keys whatever window has focus; where SDL runs without X11 (Wayland) it falls back to
 // SDL's keyboard state, which only follows keys while one of the process's windows has focus.
+// In a browser GetAsyncKeyState sees only the keys the page gets while it has focus, Sleep and
+// MessageBox yield to the page while they wait, and _get_pgmptr names the program's path in the
+// page's virtual file system.
 #pragma once
 
 #include <cstddef>

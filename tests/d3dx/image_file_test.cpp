@@ -222,6 +222,10 @@ TEST_F(ImageFile, RefusesFilesThatAreNotCompleteJpegImages) {
     }
     std::vector<uint8_t> truncated = MakeJpeg(64, 64);
     truncated.resize(truncated.size() / 2);
+    // Cut inside the entropy-coded data, past every table: a decoder that pads the missing data
+    // would make a picture of it.
+    std::vector<uint8_t> cutInScan = MakeJpeg(256, 256);
+    cutInScan.resize(cutInScan.size() - 64);
     std::vector<uint8_t> zeroHeight = MakeJpeg(16, 16);
     SetDeclaredSize(&zeroHeight, 16, 0);
     const std::vector<uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13,
@@ -229,9 +233,13 @@ TEST_F(ImageFile, RefusesFilesThatAreNotCompleteJpegImages) {
     ASSERT_EQ(mkdir((folder_ + "/folder.jpg").c_str(), 0755), 0);
 
     const std::string cases[] = {
-        Write("empty.jpg", {}),      Write("truncated.jpg", truncated),
-        Write("random.jpg", random), Write("zero-height.jpg", zeroHeight),
-        Write("png.jpg", png),       folder_ + "/folder.jpg",
+        Write("empty.jpg", {}),
+        Write("truncated.jpg", truncated),
+        Write("cut-in-scan.jpg", cutInScan),
+        Write("random.jpg", random),
+        Write("zero-height.jpg", zeroHeight),
+        Write("png.jpg", png),
+        folder_ + "/folder.jpg",
         folder_ + "/missing.jpg",
     };
     for (const std::string& path : cases) {

@@ -1,6 +1,8 @@
 // The device's life on the stand-in: creation, reset, loss and references.
 #include "test_device.h"
 
+#include "../../port/src/d3d9/texture.h"
+
 #include <port_test.h>
 
 #include <chrono>
@@ -160,4 +162,81 @@ TEST(DeviceLifecycle, NothingIsPresentedOnceTheWindowIsDestroyed) {
     EXPECT_EQ(D3DERR_INVALIDCALL,
               test.device->DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, 0, 4, 0, 2));
     EXPECT_EQ(D3DERR_INVALIDCALL, test.device->Present(nullptr, nullptr, nullptr, nullptr));
+}
+
+// A context that comes back without any GL object (a browser's restored WebGL context): the
+// device is lost until Reset, which makes its own GL objects again, and the managed buffers and
+// textures fill new ones from their copies in system memory.
+TEST(DeviceLifecycle, NewContextIsRefilledAfterReset) {
+    TestDevice test;
+    ASSERT_EQ(D3D_OK, test.created);
+    IDirect3DDevice9* device = test.device;
+    const uint8_t redTexel[] = {0, 0, 255, 0};
+    IDirect3DTexture9* texture = nullptr;
+    ASSERT_EQ(D3D_OK, CreateTextureFromPixels(device, 1, 1, redTexel, &texture));
+    const std::vector<TexturedSceneVertex> quarter = {{-1, 1, 0.5f, 0, 0, -1, 0, 0},
+                                                      {0, 1, 0.5f, 0, 0, -1, 1, 0},
+                                                      {-1, 0, 0.5f, 0, 0, -1, 0, 1},
+                                                      {0, 0, 0.5f, 0, 0, -1, 1, 1}};
+    test.BindMesh(quarter, RectangleIndices());
+    const auto draw = [&] {
+        device->SetFVF(D3DFVF_XYZ | D3DFVF_NORMAL | D3DFVF_TEX1);
+        device->SetStreamSource(0, test.vertexBuffer, 0, sizeof(TexturedSceneVertex));
+        device->SetIndices(test.indexBuffer);
+        device->SetTexture(0, texture);
+        device->SetRenderState(D3DRS_LIGHTING, FALSE);
+        device->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, 0xFF000050, 1.0f, 0);
+        test.DrawMesh();
+    };
+    draw();
+    EXPECT_TRUE(PixelNear(test.ReadBack(), 100, 100, {255, 0, 0}, 0));
+
+    PortReplaceContext(device);
+    EXPECT_EQ(D3DERR_DEVICELOST, device->Present(nullptr, nullptr, nullptr, nullptr));
+    EXPECT_EQ(D3DERR_DEVICENOTRESET, device->TestCooperativeLevel());
+    EXPECT_EQ(D3D_OK, device->Clear(0, nullptr, D3DCLEAR_TARGET, 0, 1.0f, 0));
+    ASSERT_EQ(D3D_OK, device->Reset(&test.parameters));
+    EXPECT_EQ(D3D_OK, device->TestCooperativeLevel());
+    draw();
+    const Picture picture = test.ReadBack();
+    EXPECT_TRUE(PixelNear(picture, 100, 100, {255, 0, 0}, 0));
+    EXPECT_TRUE(PixelNear(picture, 500, 400, {0, 0, 0x50}, 0));
+    EXPECT_EQ(D3D_OK, device->Present(nullptr, nullptr, nullptr, nullptr));
+    device->SetTexture(0, nullptr);
+    texture->Release();
+}
+
+// Values the stand-in cannot draw are refused where they are given, and the state keeps drawing.
+TEST(DeviceLifecycle, ValuesThatCannotBeDrawnAreRefused) {
+    TestDevice test;
+    ASSERT_EQ(D3D_OK, test.created);
+    IDirect3DDevice9* device = test.device;
+    const struct {
+        D3DRENDERSTATETYPE state;
+        DWORD value;
+    } renderStates[] = {{D3DRS_ZENABLE, 2 /* D3DZB_USEW */},
+                        {D3DRS_ZFUNC, 0},
+                        {D3DRS_ZFUNC, 9},
+                        {D3DRS_CULLMODE, 4},
+                        {D3DRS_SHADEMODE, D3DSHADE_FLAT}};
+    for (const auto& refused : renderStates) {
+        EXPECT_EQ(D3DERR_INVALIDCALL, device->SetRenderState(refused.state, refused.value))
+            << refused.state << " = " << refused.value;
+    }
+    EXPECT_EQ(D3DERR_INVALIDCALL, device->SetSamplerState(0, D3DSAMP_MINFILTER, 3));
+    EXPECT_EQ(D3DERR_INVALIDCALL, device->SetSamplerState(0, D3DSAMP_MIPFILTER, 3));
+    EXPECT_EQ(D3DERR_INVALIDCALL, device->SetFVF(D3DFVF_XYZ));
+    IDirect3DIndexBuffer9* indices = nullptr;
+    EXPECT_EQ(D3DERR_INVALIDCALL, device->CreateIndexBuffer(12, 0, D3DFMT_X8R8G8B8, D3DPOOL_MANAGED,
+                                                            &indices, nullptr));
+    D3DPRESENT_PARAMETERS parameters = test.parameters;
+    parameters.PresentationInterval = 2;
+    EXPECT_EQ(D3DERR_INVALIDCALL, device->Reset(&parameters));
+    ASSERT_EQ(D3D_OK, device->Reset(&test.parameters));
+
+    device->SetRenderState(D3DRS_LIGHTING, FALSE);
+    test.BindMesh(Rectangle(-1.0f, 1.0f, 0.0f, 0.0f, 0.5f, TOWARDS_CAMERA), RectangleIndices());
+    EXPECT_EQ(D3DERR_INVALIDCALL, device->DrawIndexedPrimitive((D3DPRIMITIVETYPE)7, 0, 0, 4, 0, 2));
+    DrawQuarter(&test);
+    EXPECT_TRUE(PixelNear(test.ReadBack(), 100, 100, {255, 255, 255}, 0));
 }

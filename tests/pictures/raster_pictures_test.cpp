@@ -139,3 +139,37 @@ TEST(RasterPictures, TexturesKeepTheirTopRowAtVZeroAndNullDrawsTheColour) {
     picture = test.ReadBack();
     EXPECT_TRUE(PixelNear(picture, 80, 60, {255, 255, 255}, 0));
 }
+
+// Each program keeps the uniforms it was given last: going back to a program after drawing with
+// another, the draw takes the world matrix and material set while the other one drew.
+TEST(RasterPictures, AProgramUsedAgainTakesWhatChangedMeanwhile) {
+    TestDevice test;
+    ASSERT_EQ(D3D_OK, test.created);
+    IDirect3DDevice9* device = test.device;
+    device->SetRenderState(D3DRS_AMBIENT, 0xFFFFFFFF);
+    D3DMATERIAL9 material{};
+    D3DMATRIX world{};
+    world._11 = world._22 = world._33 = world._44 = 1.0f;
+    device->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, BACKGROUND, 1.0f, 0);
+    test.BindMesh(Rectangle(-1.0f, 1.0f, -0.5f, 0.5f, 0.5f, TOWARDS_CAMERA), RectangleIndices());
+    material.Ambient = {1.0f, 0.0f, 0.0f, 1.0f};
+    device->SetMaterial(&material);
+    test.DrawMesh();
+
+    world._41 = 1.0f;
+    device->SetTransform(D3DTS_WORLD, &world);
+    material.Ambient = {0.0f, 1.0f, 0.0f, 1.0f};
+    device->SetMaterial(&material);
+    device->SetRenderState(D3DRS_LIGHTING, FALSE);
+    test.DrawMesh();
+    world._42 = -1.0f;
+    device->SetTransform(D3DTS_WORLD, &world);
+    test.DrawMesh();
+
+    device->SetRenderState(D3DRS_LIGHTING, TRUE);
+    test.DrawMesh();
+    const Picture picture = test.ReadBack();
+    EXPECT_TRUE(PixelNear(picture, 80, 60, {255, 0, 0}, 0));
+    EXPECT_TRUE(PixelNear(picture, 400, 60, {255, 255, 255}, 0));
+    EXPECT_TRUE(PixelNear(picture, 400, 300, {0, 255, 0}, 0));
+}

@@ -1,10 +1,10 @@
 #include "buffers.h"
 
-BufferBytes::BufferBytes(std::shared_ptr<GlContext> context, UINT length)
-    : context_(std::move(context)), bytes_(length) {}
+BufferBytes::BufferBytes(std::shared_ptr<Host> host, UINT length)
+    : host_(std::move(host)), bytes_(length) {}
 
 BufferBytes::~BufferBytes() {
-    if (name_ != 0 && context_->MakeCurrent()) {
+    if (name_ != 0 && generation_ == host_->Generation() && host_->MakeCurrent()) {
         glDeleteBuffers(1, &name_);
     }
 }
@@ -28,8 +28,10 @@ HRESULT BufferBytes::Unlock() {
 }
 
 void BufferBytes::Bind(GLenum target) {
-    if (name_ == 0) {
+    if (name_ == 0 || generation_ != host_->Generation()) {
         glGenBuffers(1, &name_);
+        generation_ = host_->Generation();
+        changed_ = true;
     }
     glBindBuffer(target, name_);
     if (changed_) {

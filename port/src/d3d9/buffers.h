@@ -1,8 +1,9 @@
-// Vertex and index buffers. Every pool keeps its bytes in CPU memory, so they survive a reset;
-// a GL buffer object holds a copy, uploaded at the first draw after the bytes were locked.
+// Vertex and index buffers. Every pool keeps its bytes in CPU memory, so they survive a reset and
+// a lost context; a GL buffer object holds a copy, uploaded at the first draw after the bytes were
+// locked or the context was lost.
 #pragma once
 
-#include "gl_context.h"
+#include "host.h"
 #include "ref_counted.h"
 
 #include <memory>
@@ -11,7 +12,7 @@
 // The storage both kinds of buffer share.
 class BufferBytes {
   public:
-    BufferBytes(std::shared_ptr<GlContext> context, UINT length);
+    BufferBytes(std::shared_ptr<Host> host, UINT length);
     ~BufferBytes();
     BufferBytes(const BufferBytes&) = delete;
     BufferBytes& operator=(const BufferBytes&) = delete;
@@ -22,22 +23,22 @@ class BufferBytes {
     UINT Length() const { return (UINT)bytes_.size(); }
     // True when the bytes may differ from the GL buffer's.
     bool Changed() const { return changed_; }
-    // Binds the GL buffer to the target, uploading the bytes first when they may have changed.
-    // The context must be current.
+    // Binds the GL buffer to the target, uploading the bytes first when they may have changed or
+    // the context has none of them. The context must be current.
     void Bind(GLenum target);
 
   private:
-    std::shared_ptr<GlContext> context_;
+    std::shared_ptr<Host> host_;
     std::vector<BYTE> bytes_;
     GLuint name_ = 0;
+    unsigned generation_ = 0;
     UINT locks_ = 0;
     bool changed_ = true;
 };
 
 class VertexBuffer : public RefCounted<IDirect3DVertexBuffer9> {
   public:
-    VertexBuffer(std::shared_ptr<GlContext> context, UINT length)
-        : bytes(std::move(context), length) {}
+    VertexBuffer(std::shared_ptr<Host> host, UINT length) : bytes(std::move(host), length) {}
 
     HRESULT Lock(UINT offset, UINT size, void** data, DWORD) override {
         return bytes.Lock(offset, size, data);
@@ -49,8 +50,8 @@ class VertexBuffer : public RefCounted<IDirect3DVertexBuffer9> {
 
 class IndexBuffer : public RefCounted<IDirect3DIndexBuffer9> {
   public:
-    IndexBuffer(std::shared_ptr<GlContext> context, UINT length, D3DFORMAT format)
-        : bytes(std::move(context), length), format(format) {}
+    IndexBuffer(std::shared_ptr<Host> host, UINT length, D3DFORMAT format)
+        : bytes(std::move(host), length), format(format) {}
 
     HRESULT Lock(UINT offset, UINT size, void** data, DWORD) override {
         return bytes.Lock(offset, size, data);

@@ -15,6 +15,9 @@ namespace {
 // How long a simulated loss lasts before the device may be reset.
 const std::chrono::milliseconds LOSS_DURATION(500);
 
+// Direct3D 9 hardware reports at most this texture side.
+const GLint LARGEST_TEXTURE_SIDE = 8192;
+
 // The widest and highest plain surface: 1 GiB at 4 bytes a pixel, and a pitch that fits a UINT.
 const UINT LARGEST_SURFACE_SIDE = 16384;
 
@@ -28,8 +31,8 @@ bool IsSurfaceFormat(D3DFORMAT format) {
 
 } // namespace
 
-Device::Device(IDirect3D9* direct3d, std::shared_ptr<GlContext> context)
-    : direct3d_(direct3d), context_(std::move(context)) {
+Device::Device(IDirect3D9* direct3d, std::shared_ptr<Host> host)
+    : direct3d_(direct3d), host_(std::move(host)), generation_(host_->Generation()) {
     direct3d_->AddRef();
     InstallLossSignal();
 }
@@ -38,16 +41,20 @@ Device::~Device() {
     ReplaceReference(&streamSource_, (VertexBuffer*)nullptr);
     ReplaceReference(&indices_, (IndexBuffer*)nullptr);
     ReplaceReference(&texture_, (Texture*)nullptr);
-    if (context_->MakeCurrent()) {
+    if (generation_ == host_->Generation() && host_->MakeCurrent()) {
         renderTarget_.Destroy();
+        fixedFunction_.Destroy();
     }
     direct3d_->Release();
 }
 
 HRESULT Device::Initialise(D3DPRESENT_PARAMETERS* parameters) {
-    if (!context_->MakeCurrent()) {
+    if (!host_->MakeCurrent()) {
         return D3DERR_INVALIDCALL;
     }
+    GLint largest = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+    maxTextureSize_ = (UINT)std::min(largest, LARGEST_TEXTURE_SIDE);
     SetFixedGlState();
     const HRESULT result = ApplyParameters(parameters);
     if (SUCCEEDED(result)) {
@@ -57,23 +64,23 @@ HRESULT Device::Initialise(D3DPRESENT_PARAMETERS* parameters) {
 }
 
 HRESULT Device::ApplyParameters(D3DPRESENT_PARAMETERS* parameters) {
-    int swapInterval = 1;
+    const std::optional<int> swapInterval =
+        TranslatePresentationInterval(parameters->PresentationInterval);
     const bool otherWindow =
-        parameters->hDeviceWindow != nullptr && parameters->hDeviceWindow != context_->Window();
+        parameters->hDeviceWindow != nullptr && parameters->hDeviceWindow != host_->Window();
     const bool knownFormat = parameters->BackBufferFormat == D3DFMT_UNKNOWN ||
                              IsSurfaceFormat(parameters->BackBufferFormat);
     const bool knownDepth =
         !parameters->EnableAutoDepthStencil || parameters->AutoDepthStencilFormat == D3DFMT_D16;
     if (!parameters->Windowed || otherWindow || !knownFormat || !knownDepth ||
-        parameters->MultiSampleType != D3DMULTISAMPLE_NONE ||
-        !TranslatePresentationInterval(parameters->PresentationInterval, &swapInterval)) {
+        parameters->MultiSampleType != D3DMULTISAMPLE_NONE || !swapInterval) {
         return D3DERR_INVALIDCALL;
     }
-    if (!context_->MakeCurrent()) {
+    if (!host_->MakeCurrent()) {
         return D3DERR_INVALIDCALL;
     }
     RECT client = {0, 0, 0, 0};
-    GetClientRect(context_->Window(), &client);
+    GetClientRect(host_->Window(), &client);
     const UINT width = parameters->BackBufferWidth != 0
                            ? parameters->BackBufferWidth
                            : (UINT)std::max<LONG>(1, client.right - client.left);
@@ -81,13 +88,13 @@ HRESULT Device::ApplyParameters(D3DPRESENT_PARAMETERS* parameters) {
                             ? parameters->BackBufferHeight
                             : (UINT)std::max<LONG>(1, client.bottom - client.top);
     const bool withDepth = parameters->EnableAutoDepthStencil != FALSE;
-    if (!renderTarget_.Create(width, height, withDepth)) {
+    if (!renderTarget_.Create(width, height, withDepth, host_->BackBufferFormat())) {
         return D3DERR_OUTOFVIDEOMEMORY;
     }
     hasDepthBuffer_ = withDepth;
-    const int granted = context_->SetSwapInterval(swapInterval);
+    const int granted = host_->SetSwapInterval(*swapInterval);
     PortLogInfo("d3d9: back buffer %u x %u", width, height);
-    PortLogInfo("d3d9: swap interval asked %d, granted %d", swapInterval, granted);
+    PortLogInfo("d3d9: swap interval asked %d, granted %d", *swapInterval, granted);
 
     parameters->BackBufferWidth = width;
     parameters->BackBufferHeight = height;
@@ -118,21 +125,26 @@ void Device::NoticeLossSignal() {
     }
 }
 
+bool Device::Lost() const {
+    return lost_ || host_->ContextLost() || generation_ != host_->Generation();
+}
+
 bool Device::StillLosing() const {
-    return lost_ && std::chrono::steady_clock::now() - lostAt_ < LOSS_DURATION;
+    return host_->ContextLost() ||
+           (lost_ && std::chrono::steady_clock::now() - lostAt_ < LOSS_DURATION);
 }
 
 HRESULT Device::BackBufferReachable() {
     NoticeLossSignal();
-    if (lost_) {
+    if (Lost()) {
         return D3DERR_DEVICELOST;
     }
-    return context_->MakeCurrent() ? D3D_OK : D3DERR_INVALIDCALL;
+    return host_->MakeCurrent() ? D3D_OK : D3DERR_INVALIDCALL;
 }
 
 HRESULT Device::TestCooperativeLevel() {
     NoticeLossSignal();
-    if (!lost_) {
+    if (!Lost()) {
         return D3D_OK;
     }
     return StillLosing() ? D3DERR_DEVICELOST : D3DERR_DEVICENOTRESET;
@@ -145,6 +157,13 @@ HRESULT Device::Reset(D3DPRESENT_PARAMETERS* presentationParameters) {
     NoticeLossSignal();
     if (StillLosing()) {
         return D3DERR_DEVICELOST;
+    }
+    if (generation_ != host_->Generation() && backBuffer_.Held() == 0 && host_->MakeCurrent()) {
+        // The context was lost and is back without any of the device's GL objects: make them anew.
+        renderTarget_.Forget();
+        fixedFunction_.Forget();
+        SetFixedGlState();
+        generation_ = host_->Generation();
     }
     // The application must have let go of the back buffer; a failed reset leaves the device
     // lost, ready for another attempt.
@@ -166,7 +185,7 @@ HRESULT Device::CreateVertexBuffer(UINT length, DWORD, DWORD, D3DPOOL pool,
         return D3DERR_INVALIDCALL;
     }
     try {
-        *vertexBuffer = new VertexBuffer(context_, length);
+        *vertexBuffer = new VertexBuffer(host_, length);
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
     }
@@ -175,13 +194,12 @@ HRESULT Device::CreateVertexBuffer(UINT length, DWORD, DWORD, D3DPOOL pool,
 
 HRESULT Device::CreateIndexBuffer(UINT length, DWORD, D3DFORMAT format, D3DPOOL pool,
                                   IDirect3DIndexBuffer9** indexBuffer, HANDLE* sharedHandle) {
-    IndexLayout layout;
     if (indexBuffer == nullptr || sharedHandle != nullptr || length == 0 || !IsBufferPool(pool) ||
-        !TranslateIndexFormat(format, &layout)) {
+        !TranslateIndexFormat(format)) {
         return D3DERR_INVALIDCALL;
     }
     try {
-        *indexBuffer = new IndexBuffer(context_, length, format);
+        *indexBuffer = new IndexBuffer(host_, length, format);
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
     }

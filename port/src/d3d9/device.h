@@ -1,11 +1,12 @@
-// The Direct3D 9 device on OpenGL. Setters record state (device_state.h); the GL calls that apply
-// it happen at draw time (apply_state.cpp); the back buffer is a framebuffer object that Present
-// stretches over the window.
+// The Direct3D 9 device on OpenGL ES 2.0. Setters record state (device_state.h); the GL calls that
+// apply it happen at draw time (apply_state.cpp), drawing with the fixed-function programs
+// (pipeline/); the back buffer is a framebuffer object that Present draws over the window.
 #pragma once
 
 #include "buffers.h"
 #include "device_state.h"
-#include "gl_context.h"
+#include "host.h"
+#include "pipeline/fixed_function.h"
 #include "ref_counted.h"
 #include "render_target.h"
 #include "surface.h"
@@ -17,14 +18,16 @@
 class Device : public RefCounted<IDirect3DDevice9> {
   public:
     // Takes a reference on the Direct3D object, as the platform's device does.
-    Device(IDirect3D9* direct3d, std::shared_ptr<GlContext> context);
+    Device(IDirect3D9* direct3d, std::shared_ptr<Host> host);
     ~Device() override;
 
     // Makes the back buffer and applies the parameters; on success writes the chosen back
     // buffer size and format back into them.
     HRESULT Initialise(D3DPRESENT_PARAMETERS* parameters);
 
-    const std::shared_ptr<GlContext>& Context() const { return context_; }
+    const std::shared_ptr<Host>& GetHost() const { return host_; }
+    // The largest texture side the context takes, at most 8192 as Direct3D 9 hardware reports.
+    UINT MaxTextureSize() const { return maxTextureSize_; }
     // Something other than a draw bound a texture: the next draw binds its own again.
     void ForgetTextureBinding() { dirty_ |= DIRTY_TEXTURE; }
     void SimulateLoss();
@@ -70,6 +73,9 @@ class Device : public RefCounted<IDirect3DDevice9> {
     void ResetState();
     // Takes a loss announced by SIGUSR1.
     void NoticeLossSignal();
+    // True while the device is lost: simulated, or its context lost or replaced since the device
+    // made its GL objects.
+    bool Lost() const;
     // True while the device is lost and not yet ready to be reset.
     bool StillLosing() const;
     // Whether the back buffer can be read or shown now: D3D_OK with the context current,
@@ -77,8 +83,12 @@ class Device : public RefCounted<IDirect3DDevice9> {
     HRESULT BackBufferReachable();
 
     IDirect3D9* direct3d_;
-    std::shared_ptr<GlContext> context_;
+    std::shared_ptr<Host> host_;
+    // The host's generation when the device made its GL objects.
+    unsigned generation_;
+    UINT maxTextureSize_ = 0;
     RenderTarget renderTarget_;
+    FixedFunction fixedFunction_;
     BackBufferSurface backBuffer_{this};
     bool hasDepthBuffer_ = false;
     bool inScene_ = false;

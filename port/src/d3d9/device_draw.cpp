@@ -13,10 +13,10 @@ HRESULT Device::Clear(DWORD count, const D3DRECT* rects, DWORD flags, D3DCOLOR c
         ((flags & D3DCLEAR_ZBUFFER) && !hasDepthBuffer_) || z < 0.0f || z > 1.0f) {
         return D3DERR_INVALIDCALL;
     }
-    if (lost_) {
+    if (Lost()) {
         return D3D_OK;
     }
-    if (!context_->MakeCurrent()) {
+    if (!host_->MakeCurrent()) {
         return D3DERR_INVALIDCALL;
     }
     GLbitfield mask = 0;
@@ -26,7 +26,7 @@ HRESULT Device::Clear(DWORD count, const D3DRECT* rects, DWORD flags, D3DCOLOR c
         mask |= GL_COLOR_BUFFER_BIT;
     }
     if (flags & D3DCLEAR_ZBUFFER) {
-        glClearDepth(z);
+        glClearDepthf(z);
         mask |= GL_DEPTH_BUFFER_BIT;
     }
     glClear(mask);
@@ -52,18 +52,17 @@ HRESULT Device::EndScene() {
 HRESULT Device::DrawIndexedPrimitive(D3DPRIMITIVETYPE type, INT baseVertexIndex,
                                      UINT minVertexIndex, UINT numVertices, UINT startIndex,
                                      UINT primitiveCount) {
-    DrawShape shape;
-    VertexLayout vertexLayout;
-    IndexLayout indexLayout;
-    if (primitiveCount == 0 || !TranslatePrimitiveType(type, primitiveCount, &shape) ||
-        streamSource_ == nullptr || indices_ == nullptr ||
-        !TranslateVertexFormat(state_.fvf, &vertexLayout) ||
-        state_.streamStride < vertexLayout.size ||
-        !TranslateIndexFormat(indices_->format, &indexLayout)) {
+    if (primitiveCount == 0 || streamSource_ == nullptr || indices_ == nullptr) {
+        return D3DERR_INVALIDCALL;
+    }
+    const std::optional<DrawShape> shape = TranslatePrimitiveType(type, primitiveCount);
+    const std::optional<VertexLayout> vertexLayout = TranslateVertexFormat(state_.fvf);
+    const std::optional<IndexLayout> indexLayout = TranslateIndexFormat(indices_->format);
+    if (!shape || !vertexLayout || !indexLayout || state_.streamStride < vertexLayout->size) {
         return D3DERR_INVALIDCALL;
     }
     const uint64_t indexEnd =
-        ((uint64_t)startIndex + (uint64_t)shape.indexCount) * indexLayout.size;
+        ((uint64_t)startIndex + (uint64_t)shape->indexCount) * indexLayout->size;
     // The vertices the draw says it uses must lie in the vertex buffer.
     const int64_t firstVertexByte =
         (int64_t)state_.streamOffset + (int64_t)baseVertexIndex * state_.streamStride;
@@ -72,10 +71,10 @@ HRESULT Device::DrawIndexedPrimitive(D3DPRIMITIVETYPE type, INT baseVertexIndex,
             streamSource_->bytes.Length()) {
         return D3DERR_INVALIDCALL;
     }
-    if (lost_) {
+    if (Lost()) {
         return D3D_OK;
     }
-    if (!context_->MakeCurrent()) {
+    if (!host_->MakeCurrent()) {
         return D3DERR_INVALIDCALL;
     }
     if (baseVertexIndex != appliedBaseVertex_ || streamSource_->bytes.Changed()) {
@@ -84,14 +83,16 @@ HRESULT Device::DrawIndexedPrimitive(D3DPRIMITIVETYPE type, INT baseVertexIndex,
     if (indices_->bytes.Changed()) {
         dirty_ |= DIRTY_INDICES;
     }
-    const DrawBindings bindings = {
-        streamSource_,         indices_, texture_, baseVertexIndex, renderTarget_.Width(),
-        renderTarget_.Height()};
-    ApplyState(state_, bindings, dirty_);
+    const DrawBindings bindings = {streamSource_,         indices_,        texture_,
+                                   *vertexLayout,         baseVertexIndex, renderTarget_.Width(),
+                                   renderTarget_.Height()};
+    if (!ApplyState(state_, bindings, dirty_, &fixedFunction_)) {
+        return D3DERR_INVALIDCALL;
+    }
     dirty_ = 0;
     appliedBaseVertex_ = baseVertexIndex;
-    glDrawElements(shape.mode, shape.indexCount, indexLayout.type,
-                   (const void*)(uintptr_t)((uint64_t)startIndex * indexLayout.size));
+    glDrawElements(shape->mode, shape->indexCount, indexLayout->type,
+                   (const void*)(uintptr_t)((uint64_t)startIndex * indexLayout->size));
     return D3D_OK;
 }
 
@@ -106,8 +107,13 @@ HRESULT Device::Present(const RECT* sourceRect, const RECT* destRect, HWND destW
     }
     int width = 0;
     int height = 0;
-    context_->DrawableSize(&width, &height);
-    renderTarget_.BlitToWindow(width, height);
-    context_->Swap();
+    host_->WindowSize(&width, &height);
+    const bool drawn = renderTarget_.DrawToWindow(host_->WindowFramebuffer(), width, height);
+    // The present quad took over these; the next draw sets its own again.
+    dirty_ |= DIRTY_RENDER_STATES | DIRTY_PROGRAM | DIRTY_TEXTURE | DIRTY_VERTEX_INPUT;
+    if (!drawn) {
+        return D3DERR_INVALIDCALL;
+    }
+    host_->Present();
     return D3D_OK;
 }

@@ -9,20 +9,37 @@ namespace {
 
 // A render state value the draw cannot translate is refused here rather than at draw time.
 bool IsDrawableValue(D3DRENDERSTATETYPE state, DWORD value) {
-    bool depthTest = false;
-    GLenum glEnum = 0;
-    CullSetting cull;
     switch (state) {
     case D3DRS_ZENABLE:
-        return TranslateDepthEnable(value, &depthTest);
+        return TranslateDepthEnable(value).has_value();
     case D3DRS_ZFUNC:
-        return TranslateCompareFunction(value, &glEnum);
+        return TranslateCompareFunction(value).has_value();
     case D3DRS_CULLMODE:
-        return TranslateCullMode(value, &cull);
+        return TranslateCullMode(value).has_value();
     case D3DRS_SHADEMODE:
-        return TranslateShadeMode(value, &glEnum);
+        return IsDrawnShadeMode(value);
     default:
         return true;
+    }
+}
+
+// The parts of the draw a render state feeds.
+unsigned DirtyOf(D3DRENDERSTATETYPE state) {
+    switch (state) {
+    case D3DRS_ZENABLE:
+    case D3DRS_ZFUNC:
+    case D3DRS_CULLMODE:
+    case D3DRS_DITHERENABLE:
+        return DIRTY_RENDER_STATES;
+    case D3DRS_LIGHTING:
+    case D3DRS_SPECULARENABLE:
+    case D3DRS_LOCALVIEWER:
+    case D3DRS_NORMALIZENORMALS:
+        return DIRTY_PROGRAM | DIRTY_LIGHTING;
+    case D3DRS_AMBIENT:
+        return DIRTY_LIGHTING;
+    default:
+        return 0;
     }
 }
 
@@ -36,15 +53,16 @@ HRESULT Device::SetTransform(D3DTRANSFORMSTATETYPE state, const D3DMATRIX* matri
     switch ((DWORD)state) {
     case D3DTS_WORLD:
         state_.world = *matrix;
-        dirty_ |= DIRTY_MODELVIEW;
+        dirty_ |= DIRTY_TRANSFORMS;
         return D3D_OK;
     case D3DTS_VIEW:
+        // Lights are given in world space and turned by the view.
         state_.view = *matrix;
-        dirty_ |= DIRTY_MODELVIEW | DIRTY_LIGHTS;
+        dirty_ |= DIRTY_TRANSFORMS | DIRTY_LIGHTING;
         return D3D_OK;
     case D3DTS_PROJECTION:
         state_.projection = *matrix;
-        dirty_ |= DIRTY_PROJECTION;
+        dirty_ |= DIRTY_TRANSFORMS;
         return D3D_OK;
     default:
         return D3DERR_INVALIDCALL;
@@ -57,7 +75,7 @@ HRESULT Device::SetMaterial(const D3DMATERIAL9* material) {
     }
     if (std::memcmp(&state_.material, material, sizeof(*material)) != 0) {
         state_.material = *material;
-        dirty_ |= DIRTY_MATERIAL;
+        dirty_ |= DIRTY_LIGHTING;
     }
     return D3D_OK;
 }
@@ -71,7 +89,7 @@ HRESULT Device::SetLight(DWORD index, const D3DLIGHT9* light) {
         return D3DERR_INVALIDCALL;
     }
     state_.lights[index].light = *light;
-    dirty_ |= DIRTY_LIGHTS;
+    dirty_ |= DIRTY_LIGHTING;
     return D3D_OK;
 }
 
@@ -84,7 +102,7 @@ HRESULT Device::LightEnable(DWORD index, BOOL enable) {
         slot.light = DefaultLight();
     }
     slot.enabled = enable ? TRUE : FALSE;
-    dirty_ |= DIRTY_LIGHTS;
+    dirty_ |= DIRTY_PROGRAM | DIRTY_LIGHTING;
     return D3D_OK;
 }
 
@@ -94,9 +112,7 @@ HRESULT Device::SetRenderState(D3DRENDERSTATETYPE state, DWORD value) {
     }
     if (state_.renderStates[state] != value) {
         state_.renderStates[state] = value;
-        // Specular on or off changes the material's specular colour (see ApplyMaterial).
-        dirty_ |= state == D3DRS_SPECULARENABLE ? DIRTY_RENDER_STATES | DIRTY_MATERIAL
-                                                : DIRTY_RENDER_STATES;
+        dirty_ |= DirtyOf(state);
     }
     return D3D_OK;
 }
@@ -107,8 +123,9 @@ HRESULT Device::SetTexture(DWORD stage, IDirect3DBaseTexture9* texture) {
         return D3DERR_INVALIDCALL;
     }
     if (ours != texture_) {
+        // Binding a texture or none changes the program as well.
         ReplaceReference(&texture_, ours);
-        dirty_ |= DIRTY_TEXTURE;
+        dirty_ |= DIRTY_TEXTURE | DIRTY_PROGRAM;
     }
     return D3D_OK;
 }
@@ -117,22 +134,21 @@ HRESULT Device::SetSamplerState(DWORD sampler, D3DSAMPLERSTATETYPE type, DWORD v
     if (sampler != 0) {
         return D3DERR_INVALIDCALL;
     }
-    GLint filter = 0;
     switch (type) {
     case D3DSAMP_MAGFILTER:
-        if (!TranslateMagFilter(value, &filter)) {
+        if (!TranslateMagFilter(value)) {
             return D3DERR_INVALIDCALL;
         }
         state_.magFilter = value;
         break;
     case D3DSAMP_MINFILTER:
-        if (!TranslateMinFilter(value, D3DTEXF_NONE, &filter)) {
+        if (!TranslateMinFilter(value, D3DTEXF_NONE)) {
             return D3DERR_INVALIDCALL;
         }
         state_.minFilter = value;
         break;
     case D3DSAMP_MIPFILTER:
-        if (!TranslateMinFilter(D3DTEXF_POINT, value, &filter)) {
+        if (!TranslateMinFilter(D3DTEXF_POINT, value)) {
             return D3DERR_INVALIDCALL;
         }
         state_.mipFilter = value;
@@ -145,8 +161,7 @@ HRESULT Device::SetSamplerState(DWORD sampler, D3DSAMPLERSTATETYPE type, DWORD v
 }
 
 HRESULT Device::SetFVF(DWORD fvf) {
-    VertexLayout layout;
-    if (!TranslateVertexFormat(fvf, &layout)) {
+    if (!TranslateVertexFormat(fvf)) {
         return D3DERR_INVALIDCALL;
     }
     if (fvf != state_.fvf) {

@@ -29,15 +29,18 @@ struct DeviceState {
 
 // Parts of the record changed since the last draw applied it.
 enum DirtyState : unsigned {
+    // Depth test, culling, dithering.
     DIRTY_RENDER_STATES = 1u << 0,
-    DIRTY_PROJECTION = 1u << 1,
-    DIRTY_LIGHTS = 1u << 2,
-    DIRTY_MODELVIEW = 1u << 3,
-    DIRTY_MATERIAL = 1u << 4,
-    DIRTY_TEXTURE = 1u << 5,
-    DIRTY_VERTEX_INPUT = 1u << 6,
-    DIRTY_INDICES = 1u << 7,
-    DIRTY_ALL = (1u << 8) - 1,
+    // What selects the fixed-function program (pipeline/program_key.h).
+    DIRTY_PROGRAM = 1u << 1,
+    // World, view, projection, and the back buffer's size.
+    DIRTY_TRANSFORMS = 1u << 2,
+    // Lights, view, material, global ambient.
+    DIRTY_LIGHTING = 1u << 3,
+    DIRTY_TEXTURE = 1u << 4,
+    DIRTY_VERTEX_INPUT = 1u << 5,
+    DIRTY_INDICES = 1u << 6,
+    DIRTY_ALL = (1u << 7) - 1,
 };
 
 // The state of a new or reset device: identity transforms, no lights, a zero material, point

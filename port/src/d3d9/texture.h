@@ -1,34 +1,49 @@
 // Textures, and what the D3DX stand-in needs to make them: a texture from decoded pixels and the
 // largest size the device takes, so that a loader can refuse an image before decoding it.
+//
+// Like Direct3D's managed pool, a texture keeps its pixels in system memory, so that it can fill
+// a new GL texture after the context has been lost and come back.
 #pragma once
 
-#include "gl_context.h"
+#include "host.h"
 #include "ref_counted.h"
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class Texture : public RefCounted<IDirect3DTexture9> {
   public:
-    Texture(std::shared_ptr<GlContext> context, GLuint name, UINT width, UINT height, UINT levels);
+    // Takes level 0 as R, G, B, A bytes, top row first and rows packed.
+    Texture(std::shared_ptr<Host> host, UINT width, UINT height, std::vector<uint8_t> rgba);
     ~Texture() override;
 
-    const GLuint name;
+    // Binds the GL texture, first making it and uploading every mip level when the context has
+    // none of it (the first time, or after a lost context). The context must be current. False,
+    // with no GL texture kept, when GL cannot hold it or the memory for a level is not there.
+    bool Bind();
+    // Sets the bound texture's filters where they differ from what it has.
+    void SetFilters(GLint minFilter, GLint magFilter);
+
     const UINT width;
     const UINT height;
     const UINT levels;
-    // The filters the GL texture has now, so that draws set them only when they change.
-    GLint minFilter;
-    GLint magFilter;
 
   private:
-    std::shared_ptr<GlContext> context_;
+    bool Fill();
+
+    std::shared_ptr<Host> host_;
+    std::vector<uint8_t> rgba_;
+    GLuint name_ = 0;
+    unsigned generation_ = 0;
+    GLint minFilter_ = GL_NEAREST;
+    GLint magFilter_ = GL_NEAREST;
 };
 
 // Makes an X8R8G8B8 texture of width x height from pixels given as B, G, R, X bytes, top row
 // first and rows packed, with the full mip chain down to 1 x 1. D3DERR_INVALIDCALL for a null
 // argument, a device that is not the stand-in's, or a size of 0 or above GetMaxTextureSize;
-// E_OUTOFMEMORY when OpenGL cannot hold it.
+// E_OUTOFMEMORY when there is no memory for it, in the process or in OpenGL.
 HRESULT CreateTextureFromPixels(IDirect3DDevice9* device, UINT width, UINT height,
                                 const uint8_t* bgrxTopRowFirst, IDirect3DTexture9** texture);
 

@@ -2,80 +2,63 @@
 
 #include <cstdint>
 
-bool TranslateCullMode(DWORD mode, CullSetting* setting) {
+std::optional<CullSetting> TranslateCullMode(DWORD mode) {
     switch (mode) {
     case D3DCULL_NONE:
-        *setting = {false, GL_BACK};
-        return true;
+        return CullSetting{false, GL_BACK};
     case D3DCULL_CW:
-        *setting = {true, GL_FRONT};
-        return true;
+        return CullSetting{true, GL_FRONT};
     case D3DCULL_CCW:
-        *setting = {true, GL_BACK};
-        return true;
+        return CullSetting{true, GL_BACK};
     default:
-        return false;
+        return std::nullopt;
     }
 }
 
-bool TranslateCompareFunction(DWORD function, GLenum* glFunction) {
+std::optional<GLenum> TranslateCompareFunction(DWORD function) {
     switch (function) {
     case D3DCMP_NEVER:
-        *glFunction = GL_NEVER;
-        return true;
+        return GL_NEVER;
     case D3DCMP_LESS:
-        *glFunction = GL_LESS;
-        return true;
+        return GL_LESS;
     case D3DCMP_EQUAL:
-        *glFunction = GL_EQUAL;
-        return true;
+        return GL_EQUAL;
     case D3DCMP_LESSEQUAL:
-        *glFunction = GL_LEQUAL;
-        return true;
+        return GL_LEQUAL;
     case D3DCMP_GREATER:
-        *glFunction = GL_GREATER;
-        return true;
+        return GL_GREATER;
     case D3DCMP_NOTEQUAL:
-        *glFunction = GL_NOTEQUAL;
-        return true;
+        return GL_NOTEQUAL;
     case D3DCMP_GREATEREQUAL:
-        *glFunction = GL_GEQUAL;
-        return true;
+        return GL_GEQUAL;
     case D3DCMP_ALWAYS:
-        *glFunction = GL_ALWAYS;
-        return true;
+        return GL_ALWAYS;
     default:
-        return false;
+        return std::nullopt;
     }
 }
 
-bool TranslateShadeMode(DWORD mode, GLenum* glMode) {
-    switch (mode) {
-    case D3DSHADE_FLAT:
-        *glMode = GL_FLAT;
-        return true;
-    case D3DSHADE_GOURAUD:
-        *glMode = GL_SMOOTH;
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool TranslateDepthEnable(DWORD value, bool* enabled) {
+std::optional<bool> TranslateDepthEnable(DWORD value) {
     switch (value) {
     case D3DZB_FALSE:
-        *enabled = false;
-        return true;
+        return false;
     case D3DZB_TRUE:
-        *enabled = true;
+        return true;
+    default:
+        return std::nullopt;
+    }
+}
+
+bool IsDrawnShadeMode(DWORD mode) {
+    switch (mode) {
+    case D3DSHADE_GOURAUD:
         return true;
     default:
         return false;
     }
 }
 
-bool TranslatePrimitiveType(D3DPRIMITIVETYPE type, UINT primitiveCount, DrawShape* shape) {
+std::optional<DrawShape> TranslatePrimitiveType(D3DPRIMITIVETYPE type, UINT primitiveCount) {
     const uint64_t count = primitiveCount;
     uint64_t indexCount = 0;
     GLenum mode = GL_POINTS;
@@ -104,93 +87,78 @@ bool TranslatePrimitiveType(D3DPRIMITIVETYPE type, UINT primitiveCount, DrawShap
         indexCount = count + 2;
         break;
     default:
-        return false;
+        return std::nullopt;
     }
     // GL counts indices in a signed int.
     if (indexCount > (uint64_t)INT32_MAX) {
-        return false;
+        return std::nullopt;
     }
-    *shape = {mode, (GLsizei)indexCount};
-    return true;
+    return DrawShape{mode, (GLsizei)indexCount};
 }
 
-bool TranslateVertexFormat(DWORD fvf, VertexLayout* layout) {
+std::optional<VertexLayout> TranslateVertexFormat(DWORD fvf) {
     const UINT position = 3 * sizeof(float);
     const UINT normal = 3 * sizeof(float);
     const UINT texCoords = 2 * sizeof(float);
     switch (fvf) {
     case D3DFVF_XYZ | D3DFVF_NORMAL:
-        *layout = {true, false, position, 0, position + normal};
-        return true;
+        return VertexLayout{true, false, position, 0, position + normal};
     case D3DFVF_XYZ | D3DFVF_NORMAL | D3DFVF_TEX1:
-        *layout = {true, true, position, position + normal, position + normal + texCoords};
-        return true;
+        return VertexLayout{true, true, position, position + normal, position + normal + texCoords};
     default:
-        return false;
+        return std::nullopt;
     }
 }
 
-bool TranslateIndexFormat(D3DFORMAT format, IndexLayout* layout) {
+std::optional<IndexLayout> TranslateIndexFormat(D3DFORMAT format) {
     switch (format) {
     case D3DFMT_INDEX16:
-        *layout = {GL_UNSIGNED_SHORT, 2};
-        return true;
+        return IndexLayout{GL_UNSIGNED_SHORT, 2};
     case D3DFMT_INDEX32:
-        *layout = {GL_UNSIGNED_INT, 4};
-        return true;
+        return IndexLayout{GL_UNSIGNED_INT, 4};
     default:
-        return false;
+        return std::nullopt;
     }
 }
 
-bool TranslateMinFilter(DWORD minFilter, DWORD mipFilter, GLint* glFilter) {
+std::optional<GLint> TranslateMinFilter(DWORD minFilter, DWORD mipFilter) {
     switch (minFilter << 8 | mipFilter) {
     case D3DTEXF_POINT << 8 | D3DTEXF_NONE:
-        *glFilter = GL_NEAREST;
-        return true;
+        return GL_NEAREST;
     case D3DTEXF_LINEAR << 8 | D3DTEXF_NONE:
-        *glFilter = GL_LINEAR;
-        return true;
+        return GL_LINEAR;
     case D3DTEXF_POINT << 8 | D3DTEXF_POINT:
-        *glFilter = GL_NEAREST_MIPMAP_NEAREST;
-        return true;
+        return GL_NEAREST_MIPMAP_NEAREST;
     case D3DTEXF_LINEAR << 8 | D3DTEXF_POINT:
-        *glFilter = GL_LINEAR_MIPMAP_NEAREST;
-        return true;
+        return GL_LINEAR_MIPMAP_NEAREST;
     case D3DTEXF_POINT << 8 | D3DTEXF_LINEAR:
-        *glFilter = GL_NEAREST_MIPMAP_LINEAR;
-        return true;
+        return GL_NEAREST_MIPMAP_LINEAR;
     case D3DTEXF_LINEAR << 8 | D3DTEXF_LINEAR:
-        *glFilter = GL_LINEAR_MIPMAP_LINEAR;
-        return true;
+        return GL_LINEAR_MIPMAP_LINEAR;
     default:
-        return false;
+        return std::nullopt;
     }
 }
 
-bool TranslateMagFilter(DWORD magFilter, GLint* glFilter) {
+std::optional<GLint> TranslateMagFilter(DWORD magFilter) {
     switch (magFilter) {
     case D3DTEXF_POINT:
-        *glFilter = GL_NEAREST;
-        return true;
+        return GL_NEAREST;
     case D3DTEXF_LINEAR:
-        *glFilter = GL_LINEAR;
-        return true;
+        return GL_LINEAR;
     default:
-        return false;
+        return std::nullopt;
     }
 }
 
-bool TranslatePresentationInterval(UINT interval, int* swapInterval) {
+std::optional<int> TranslatePresentationInterval(UINT interval) {
     switch (interval) {
     case D3DPRESENT_INTERVAL_DEFAULT:
     case D3DPRESENT_INTERVAL_ONE:
-        *swapInterval = 1;
-        return true;
+        return 1;
     case D3DPRESENT_INTERVAL_IMMEDIATE:
-        *swapInterval = 0;
-        return true;
+        return 0;
     default:
-        return false;
+        return std::nullopt;
     }
 }

@@ -1,10 +1,13 @@
-// Direct3D 9 values to OpenGL values: each family in one function with one switch. Each returns
-// false for a value the stand-in does not draw, and the caller answers D3DERR_INVALIDCALL.
+// Direct3D 9 values to OpenGL ES 2.0 values: each family in one function with one switch. Each
+// returns the translated value, or nothing for a value the stand-in does not draw; the caller
+// then answers D3DERR_INVALIDCALL.
 #pragma once
 
-#include "gl.h"
+#include "gles2.h"
 
 #include <d3d9.h>
+
+#include <optional>
 
 // Culling: the device makes Direct3D's front faces GL's front faces once (SetFixedGlState), so
 // D3DCULL_CCW, which culls faces winding counter-clockwise on screen, culls GL_BACK.
@@ -12,21 +15,23 @@ struct CullSetting {
     bool enabled;
     GLenum face;
 };
-bool TranslateCullMode(DWORD mode, CullSetting* setting);
+std::optional<CullSetting> TranslateCullMode(DWORD mode);
 
-bool TranslateCompareFunction(DWORD function, GLenum* glFunction);
+std::optional<GLenum> TranslateCompareFunction(DWORD function);
 
-bool TranslateShadeMode(DWORD mode, GLenum* glMode);
+// Whether the depth test is on. D3DZB_USEW is not drawn.
+std::optional<bool> TranslateDepthEnable(DWORD value);
 
-bool TranslateDepthEnable(DWORD value, bool* enabled);
+// Whether the shade mode is drawn: Gouraud only, as GLSL ES 1.00 has no flat interpolation.
+bool IsDrawnShadeMode(DWORD mode);
 
 // A draw's primitive type and count as a GL mode and the number of indices it reads.
 struct DrawShape {
     GLenum mode;
     GLsizei indexCount;
 };
-// False for an unknown type, or more indices than GL can count.
-bool TranslatePrimitiveType(D3DPRIMITIVETYPE type, UINT primitiveCount, DrawShape* shape);
+// Nothing for an unknown type, or more indices than GL can count.
+std::optional<DrawShape> TranslatePrimitiveType(D3DPRIMITIVETYPE type, UINT primitiveCount);
 
 // Where the attributes of a flexible vertex format sit in each vertex. Position is always three
 // floats at offset 0.
@@ -37,17 +42,19 @@ struct VertexLayout {
     UINT texCoordOffset;
     UINT size;
 };
-bool TranslateVertexFormat(DWORD fvf, VertexLayout* layout);
+std::optional<VertexLayout> TranslateVertexFormat(DWORD fvf);
 
 struct IndexLayout {
     GLenum type;
     UINT size;
 };
-bool TranslateIndexFormat(D3DFORMAT format, IndexLayout* layout);
+// 32-bit indices need OES_element_index_uint on OpenGL ES 2.0 and WebGL 1 (desktop OpenGL has
+// them); a host there enables it with the context.
+std::optional<IndexLayout> TranslateIndexFormat(D3DFORMAT format);
 
 // The minification filter together with the mip filter, as GL folds them into one.
-bool TranslateMinFilter(DWORD minFilter, DWORD mipFilter, GLint* glFilter);
-bool TranslateMagFilter(DWORD magFilter, GLint* glFilter);
+std::optional<GLint> TranslateMinFilter(DWORD minFilter, DWORD mipFilter);
+std::optional<GLint> TranslateMagFilter(DWORD magFilter);
 
 // DEFAULT and ONE wait for the retrace (interval 1); IMMEDIATE does not (0).
-bool TranslatePresentationInterval(UINT interval, int* swapInterval);
+std::optional<int> TranslatePresentationInterval(UINT interval);

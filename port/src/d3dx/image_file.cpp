@@ -1,10 +1,11 @@
 #include "image_file.h"
 
+#include "jpeg_decoder.h"
+
 #include <d3dx9.h>
 
 #include <stb/stb_image_resize.h>
 #include <sys/stat.h>
-#include <turbojpeg.h>
 
 #include <cstdio>
 #include <memory>
@@ -18,10 +19,6 @@ const long MAX_FILE_BYTES = 64L * 1024 * 1024;
 
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-struct DecompressorCloser {
-    void operator()(void* handle) const { tjDestroy(handle); }
 };
 
 HRESULT ReadWholeFile(const char* path, std::vector<uint8_t>* bytes) {
@@ -41,13 +38,6 @@ HRESULT ReadWholeFile(const char* path, std::vector<uint8_t>* bytes) {
     return D3D_OK;
 }
 
-// A buffer for width x height pixels, left uninitialised: the decoder writes every byte of a
-// picture it accepts, and zeroing up to 256 MiB first made every file that merely declares a
-// large picture cost a good part of a second. Null when the memory is not there.
-std::unique_ptr<uint8_t[]> NewPixels(UINT width, UINT height) {
-    return std::unique_ptr<uint8_t[]>(new (std::nothrow) uint8_t[(size_t)width * height * 4]);
-}
-
 UINT NextPowerOfTwo(UINT value) {
     UINT power = 1;
     while (power < value) {
@@ -58,43 +48,19 @@ UINT NextPowerOfTwo(UINT value) {
 
 } // namespace
 
+// Left uninitialised: the decoder writes every byte of a picture it accepts, and zeroing up to
+// 256 MiB first made every file that merely declares a large picture cost a good part of a second.
+std::unique_ptr<uint8_t[]> NewPixels(UINT width, UINT height) {
+    return std::unique_ptr<uint8_t[]>(new (std::nothrow) uint8_t[(size_t)width * height * 4]);
+}
+
 HRESULT DecodeImageFile(const char* path, UINT maxSide, DecodedImage* image) {
     std::vector<uint8_t> bytes;
     const HRESULT read = ReadWholeFile(path, &bytes);
     if (FAILED(read)) {
         return read;
     }
-    std::unique_ptr<void, DecompressorCloser> decompressor(tjInitDecompress());
-    if (!decompressor) {
-        return E_OUTOFMEMORY;
-    }
-    int width = 0;
-    int height = 0;
-    int subsampling = 0;
-    int colorspace = 0;
-    if (tjDecompressHeader3(decompressor.get(), bytes.data(), (unsigned long)bytes.size(), &width,
-                            &height, &subsampling, &colorspace) != 0 ||
-        width <= 0 || height <= 0) {
-        return D3DXERR_INVALIDDATA;
-    }
-    if ((UINT)width > maxSide || (UINT)height > maxSide) {
-        return D3DERR_NOTAVAILABLE;
-    }
-    std::unique_ptr<uint8_t[]> pixels = NewPixels((UINT)width, (UINT)height);
-    if (!pixels) {
-        return E_OUTOFMEMORY;
-    }
-    // Any complaint of the decoder, a truncated file included, refuses the image: half a picture
-    // is not what the file's author meant. So does a progressive file of over 500 scans: each scan
-    // is a pass over the whole image, and a small file of many can keep the decoder for minutes.
-    if (tjDecompress2(decompressor.get(), bytes.data(), (unsigned long)bytes.size(), pixels.get(),
-                      width, 0, height, TJPF_BGRX, TJFLAG_STOPONWARNING | TJFLAG_LIMITSCANS) != 0) {
-        return D3DXERR_INVALIDDATA;
-    }
-    image->width = (UINT)width;
-    image->height = (UINT)height;
-    image->pixels = std::move(pixels);
-    return D3D_OK;
+    return DecodeJpeg(bytes.data(), bytes.size(), maxSide, image);
 }
 
 HRESULT ScaleToPowerOfTwo(DecodedImage* image) {

@@ -19,6 +19,9 @@ struct DecodedImage {
 // D3DERR_NOTAVAILABLE for an image that is too large, or E_OUTOFMEMORY.
 HRESULT DecodeImageFile(const char* path, UINT maxSide, DecodedImage* image);
 
+// A buffer for width x height pixels, or null when the memory is not there.
+std::unique_ptr<uint8_t[]> NewPixels(UINT width, UINT height);
+
 // Scales the image to the smallest power-of-two size that holds it, as textures are made.
 // Returns D3D_OK, or E_OUTOFMEMORY with the image as it was.
 HRESULT ScaleToPowerOfTwo(DecodedImage* image);

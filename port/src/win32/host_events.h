@@ -5,7 +5,7 @@
 
 #include <vector>
 
-// Reads every pending SDL event and returns the messages they mean, oldest first, for the message
+// Reads every pending host event and returns the messages they mean, oldest first, for the message
 // queue to post: WM_CLOSE when a window's close button is pressed (and to every window when the
 // host asks the process to quit), WM_SIZE when a window is resized, minimised or restored. Returns
 // none before the first window exists.

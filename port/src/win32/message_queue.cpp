@@ -4,8 +4,7 @@
 #include "host_events.h"
 #include "window_table.h"
 
-#include <SDL.h>
-
+#include <chrono>
 #include <deque>
 
 namespace {
@@ -20,7 +19,9 @@ MSG MakeMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     msg.message = message;
     msg.wParam = wParam;
     msg.lParam = lParam;
-    msg.time = SDL_GetTicks();
+    msg.time = (DWORD)std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+                   .count();
     return msg;
 }
 

@@ -1,45 +1,8 @@
-// The two helpers of Windows' C library that the host's lacks.
+// strcpy_s, one of the helpers of Windows' C library that the host's lacks.
 #include <windows.h>
 
-#include <unistd.h>
-
 #include <cerrno>
-#include <climits>
 #include <cstring>
-
-namespace {
-
-// The executable's path, read once; empty when it cannot be read.
-char g_programPath[PATH_MAX + 1];
-errno_t g_programPathError = -1;
-
-errno_t ReadProgramPath() {
-    const ssize_t length = readlink("/proc/self/exe", g_programPath, PATH_MAX);
-    if (length < 0) {
-        g_programPath[0] = '\0';
-        return errno;
-    }
-    g_programPath[length] = '\0';
-    for (char* c = g_programPath; *c != '\0'; ++c) {
-        if (*c == '/') {
-            *c = '\\';
-        }
-    }
-    return 0;
-}
-
-} // namespace
-
-errno_t _get_pgmptr(char** path) {
-    if (path == nullptr) {
-        return EINVAL;
-    }
-    if (g_programPathError == -1) {
-        g_programPathError = ReadProgramPath();
-    }
-    *path = g_programPath;
-    return g_programPathError;
-}
 
 errno_t strcpy_s(char* destination, size_t size, const char* source) {
     if (destination == nullptr || size == 0) {

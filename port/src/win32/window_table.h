@@ -1,16 +1,17 @@
 // The live windows, shared by the window functions, the message queue and the host events.
 #pragma once
 
+#include "window_host.h"
+
 #include <windows.h>
 
-#include <cstdint>
 #include <vector>
 
 // Whether the handle names a window that has not been destroyed.
 bool IsLiveWindow(HWND window);
 
-// The window whose SDL window has this id, or null.
-HWND WindowOfHostId(uint32_t hostWindowId);
+// The host window behind a live window handle, or null.
+HostWindow* HostOf(HWND window);
 
 // Every live window, oldest first.
 std::vector<HWND> LiveWindows();

@@ -1,7 +1,8 @@
-#include "host_events.h"
+#include "../host_events.h"
 
+#include "../window_table.h"
+#include "sdl_window.h"
 #include "video.h"
-#include "window_table.h"
 
 #include <SDL.h>
 

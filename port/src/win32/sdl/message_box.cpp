@@ -1,7 +1,7 @@
 // Message boxes through SDL's. Each box is also written to stderr as one line, so runs without a
 // screen show it; when SDL cannot show the box, the call still returns IDOK at once.
-#include "../host_window.h"
-#include "text.h"
+#include "../../host_window.h"
+#include "../text.h"
 #include "video.h"
 
 #include <SDL.h>

@@ -1,0 +1,95 @@
+#include "fixed_function_uniforms.h"
+
+#include <cmath>
+
+namespace {
+
+// Direct3D puts pixel centres on integer coordinates, OpenGL half a pixel further on; the shift
+// after projection uses 63/64 of that half pixel, as Wine does, so that the top-left fill rule
+// still decides pixels whose centre lies exactly on an edge.
+const float PIXEL_CENTRE_SHIFT = 63.0f / 64.0f;
+
+void Product(const D3DCOLORVALUE& a, const D3DCOLORVALUE& b, float out[3]) {
+    out[0] = a.r * b.r;
+    out[1] = a.g * b.g;
+    out[2] = a.b * b.b;
+}
+
+// The unit vector towards a directional light, in camera space: the normalised direction
+// reversed, then turned by the view.
+void TowardsLight(const D3DVECTOR& direction, const D3DMATRIX& view, float out[3]) {
+    const D3DVECTOR& d = direction;
+    const float length = std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z);
+    const float towards[3] = {-d.x / length, -d.y / length, -d.z / length};
+    float turned[3];
+    for (int column = 0; column < 3; ++column) {
+        turned[column] = towards[0] * view.m[0][column] + towards[1] * view.m[1][column] +
+                         towards[2] * view.m[2][column];
+    }
+    const float turnedLength =
+        std::sqrt(turned[0] * turned[0] + turned[1] * turned[1] + turned[2] * turned[2]);
+    for (int column = 0; column < 3; ++column) {
+        out[column] = turned[column] / turnedLength;
+    }
+}
+
+} // namespace
+
+D3DMATRIX Multiply(const D3DMATRIX& a, const D3DMATRIX& b) {
+    D3DMATRIX product;
+    for (int row = 0; row < 4; ++row) {
+        for (int column = 0; column < 4; ++column) {
+            product.m[row][column] = a.m[row][0] * b.m[0][column] + a.m[row][1] * b.m[1][column] +
+                                     a.m[row][2] * b.m[2][column] + a.m[row][3] * b.m[3][column];
+        }
+    }
+    return product;
+}
+
+D3DMATRIX AdjustProjection(const D3DMATRIX& projection, UINT width, UINT height) {
+    const float kx = PIXEL_CENTRE_SHIFT / (float)width;
+    const float ky = PIXEL_CENTRE_SHIFT / (float)height;
+    D3DMATRIX adjusted;
+    for (int row = 0; row < 4; ++row) {
+        const float w = projection.m[row][3];
+        adjusted.m[row][0] = projection.m[row][0] + w * kx;
+        adjusted.m[row][1] = w * ky - projection.m[row][1];
+        adjusted.m[row][2] = 2.0f * projection.m[row][2] - w;
+        adjusted.m[row][3] = w;
+    }
+    return adjusted;
+}
+
+TransformUniforms ComputeTransforms(const DeviceState& state, UINT width, UINT height) {
+    TransformUniforms uniforms;
+    uniforms.worldView = Multiply(state.world, state.view);
+    uniforms.worldViewProjection =
+        Multiply(uniforms.worldView, AdjustProjection(state.projection, width, height));
+    return uniforms;
+}
+
+LightingUniforms ComputeLighting(const DeviceState& state) {
+    LightingUniforms uniforms = {};
+    const D3DMATERIAL9& material = state.material;
+    const DWORD ambient = state.renderStates[D3DRS_AMBIENT];
+    const D3DCOLORVALUE global = {(float)((ambient >> 16) & 0xFF) / 255.0f,
+                                  (float)((ambient >> 8) & 0xFF) / 255.0f,
+                                  (float)(ambient & 0xFF) / 255.0f, 1.0f};
+    Product(material.Ambient, global, uniforms.sceneColour);
+    uniforms.sceneColour[0] += material.Emissive.r;
+    uniforms.sceneColour[1] += material.Emissive.g;
+    uniforms.sceneColour[2] += material.Emissive.b;
+    uniforms.sceneColour[3] = material.Diffuse.a;
+    for (const LightSlot& slot : state.lights) {
+        if (!slot.enabled) {
+            continue;
+        }
+        const UINT i = uniforms.lights++;
+        TowardsLight(slot.light.Direction, state.view, uniforms.towardsLight[i]);
+        Product(material.Ambient, slot.light.Ambient, uniforms.ambient[i]);
+        Product(material.Diffuse, slot.light.Diffuse, uniforms.diffuse[i]);
+        Product(material.Specular, slot.light.Specular, uniforms.specular[i]);
+    }
+    uniforms.power = material.Power;
+    return uniforms;
+}

@@ -1,0 +1,78 @@
+#include "glsl_program.h"
+
+#include "shader_sources.h"
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// GLSL ES (WebGL 1, OpenGL ES 2.0) says so in its version string; desktop OpenGL gives a bare
+// number.
+bool SpeaksGlslEs() {
+    const char* version = (const char*)glGetString(GL_SHADING_LANGUAGE_VERSION);
+    return version != nullptr && std::strstr(version, "GLSL ES") != nullptr;
+}
+
+void PrintLog(const char* what, const std::vector<char>& log) {
+    std::fprintf(stderr, "d3d9: %s failed: %s\n", what, log.data());
+}
+
+GLuint CompileShader(GLenum stage, const std::string& defines, const char* source) {
+    const bool es = SpeaksGlslEs();
+    const char* precision = es && stage == GL_FRAGMENT_SHADER ? GLSL_ES_100_FRAGMENT_PRECISION : "";
+    const char* parts[] = {es ? GLSL_ES_100_PRELUDE : GLSL_120_PRELUDE, precision, defines.c_str(),
+                           source};
+    const GLuint shader = glCreateShader(stage);
+    glShaderSource(shader, 4, parts, nullptr);
+    glCompileShader(shader);
+    GLint compiled = GL_FALSE;
+    glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
+    if (compiled != GL_TRUE) {
+        GLint length = 0;
+        glGetShaderiv(shader, GL_INFO_LOG_LENGTH, &length);
+        std::vector<char> log((size_t)length + 1, '\0');
+        glGetShaderInfoLog(shader, length, nullptr, log.data());
+        PrintLog(stage == GL_VERTEX_SHADER ? "vertex shader" : "fragment shader", log);
+        glDeleteShader(shader);
+        return 0;
+    }
+    return shader;
+}
+
+} // namespace
+
+GLuint BuildProgram(const std::string& defines, const char* vertexSource,
+                    const char* fragmentSource) {
+    const GLuint vertex = CompileShader(GL_VERTEX_SHADER, defines, vertexSource);
+    const GLuint fragment = CompileShader(GL_FRAGMENT_SHADER, defines, fragmentSource);
+    if (vertex == 0 || fragment == 0) {
+        glDeleteShader(vertex);
+        glDeleteShader(fragment);
+        return 0;
+    }
+    const GLuint program = glCreateProgram();
+    glAttachShader(program, vertex);
+    glAttachShader(program, fragment);
+    glBindAttribLocation(program, ATTRIBUTE_POSITION, "a_position");
+    glBindAttribLocation(program, ATTRIBUTE_POSITION, "a_corner");
+    glBindAttribLocation(program, ATTRIBUTE_NORMAL, "a_normal");
+    glBindAttribLocation(program, ATTRIBUTE_TEX_COORD, "a_texCoord");
+    glLinkProgram(program);
+    // The program keeps the shaders it was linked from; they go with it.
+    glDeleteShader(vertex);
+    glDeleteShader(fragment);
+    GLint linked = GL_FALSE;
+    glGetProgramiv(program, GL_LINK_STATUS, &linked);
+    if (linked != GL_TRUE) {
+        GLint length = 0;
+        glGetProgramiv(program, GL_INFO_LOG_LENGTH, &length);
+        std::vector<char> log((size_t)length + 1, '\0');
+        glGetProgramInfoLog(program, length, nullptr, log.data());
+        PrintLog("linking a program", log);
+        glDeleteProgram(program);
+        return 0;
+    }
+    return program;
+}

@@ -1,0 +1,22 @@
+// Building a GLSL program from one of the stand-in's sources, in the dialect the current context
+// speaks.
+#pragma once
+
+#include "../gles2.h"
+
+#include <string>
+
+// The generic vertex attributes every program of the stand-in reads, at fixed locations so that
+// the vertex input does not depend on the program in use.
+enum VertexAttribute : GLuint {
+    ATTRIBUTE_POSITION = 0,
+    ATTRIBUTE_NORMAL = 1,
+    ATTRIBUTE_TEX_COORD = 2,
+};
+
+// Compiles the two shaders (each the dialect's prelude, then defines, then the source) and links
+// them with a_position, a_normal, a_texCoord and a_corner bound to their attributes (a_corner to
+// 0). Returns the program, or 0 after writing the compiler's or linker's log to stderr. The
+// context must be current.
+GLuint BuildProgram(const std::string& defines, const char* vertexSource,
+                    const char* fragmentSource);

@@ -1,0 +1,135 @@
+#include "shader_sources.h"
+
+const char GLSL_120_PRELUDE[] = "#version 120\n";
+
+const char GLSL_ES_100_PRELUDE[] = "#version 100\n";
+
+// Fragment shaders of GLSL ES have no default float precision: high where the host has it, else
+// medium, which is enough for colours and the texture sizes drawn here.
+const char GLSL_ES_100_FRAGMENT_PRECISION[] = "#ifdef GL_FRAGMENT_PRECISION_HIGH\n"
+                                              "precision highp float;\n"
+                                              "#else\n"
+                                              "precision mediump float;\n"
+                                              "#endif\n";
+
+// Matrices are Direct3D's, uploaded as they are: a row-major matrix for row vectors read as a
+// column-major GLSL matrix is its transpose, so M * v here is v * M in Direct3D. Everything is
+// in Direct3D's camera space, where the eye looks down +z.
+//
+// Per light, the products with the material colours come precomputed: ambient Ma La, diffuse
+// Md Ld, specular Ms Ls; the scene colour is the emissive colour plus Ma times the global
+// ambient, with the lit alpha (the material's diffuse alpha).
+const char FIXED_FUNCTION_VERTEX_SHADER[] = R"glsl(
+attribute vec3 a_position;
+attribute vec3 a_normal;
+uniform mat4 u_worldViewProjection;
+varying vec4 v_diffuse;
+
+#ifdef TEXTURED
+attribute vec2 a_texCoord;
+varying vec2 v_texCoord;
+#endif
+
+#ifdef LIGHTING
+uniform mat4 u_worldView;
+uniform vec4 u_sceneColour;
+#if LIGHTS > 0
+uniform vec3 u_towardsLight[LIGHTS];
+uniform vec3 u_lightAmbient[LIGHTS];
+uniform vec3 u_lightDiffuse[LIGHTS];
+#endif
+#ifdef SPECULAR
+uniform vec3 u_lightSpecular[LIGHTS];
+uniform float u_power;
+varying vec3 v_specular;
+#endif
+#endif
+
+void main() {
+    vec4 position = vec4(a_position, 1.0);
+    gl_Position = u_worldViewProjection * position;
+#ifdef TEXTURED
+    v_texCoord = a_texCoord;
+#endif
+#ifdef LIGHTING
+    // World matrices here are rotations and translations: the normal goes through world and
+    // view as a direction, without the inverse transpose.
+    vec3 normal = (u_worldView * vec4(a_normal, 0.0)).xyz;
+#ifdef NORMALIZE
+    normal = normalize(normal);
+#endif
+    vec3 diffuse = u_sceneColour.rgb;
+#ifdef SPECULAR
+#ifdef LOCAL_VIEWER
+    vec3 towardsEye = -normalize((u_worldView * position).xyz);
+#else
+    vec3 towardsEye = vec3(0.0, 0.0, -1.0);
+#endif
+    vec3 specular = vec3(0.0);
+#endif
+#if LIGHTS > 0
+    for (int i = 0; i < LIGHTS; ++i) {
+        float facing = dot(normal, u_towardsLight[i]);
+        diffuse += u_lightAmbient[i] + u_lightDiffuse[i] * max(facing, 0.0);
+#ifdef SPECULAR
+        if (facing > 0.0) {
+            vec3 halfway = normalize(u_towardsLight[i] + towardsEye);
+            specular += u_lightSpecular[i] * pow(max(dot(normal, halfway), 0.0), u_power);
+        }
+#endif
+    }
+#endif
+    v_diffuse = vec4(clamp(diffuse, 0.0, 1.0), u_sceneColour.a);
+#ifdef SPECULAR
+    v_specular = clamp(specular, 0.0, 1.0);
+#endif
+#else
+    // Unlit vertices without a colour of their own are white.
+    v_diffuse = vec4(1.0);
+#endif
+}
+)glsl";
+
+// Stage 0 modulates the texture with the diffuse colour; the specular colour is added after it.
+// Without a texture the diffuse colour passes through.
+const char FIXED_FUNCTION_FRAGMENT_SHADER[] = R"glsl(
+varying vec4 v_diffuse;
+#ifdef TEXTURED
+uniform sampler2D u_texture;
+varying vec2 v_texCoord;
+#endif
+#ifdef SPECULAR
+varying vec3 v_specular;
+#endif
+
+void main() {
+#ifdef TEXTURED
+    vec4 colour = texture2D(u_texture, v_texCoord) * v_diffuse;
+#else
+    vec4 colour = v_diffuse;
+#endif
+#ifdef SPECULAR
+    colour.rgb += v_specular;
+#endif
+    gl_FragColor = colour;
+}
+)glsl";
+
+const char PRESENT_VERTEX_SHADER[] = R"glsl(
+attribute vec4 a_corner;
+varying vec2 v_texCoord;
+
+void main() {
+    gl_Position = vec4(a_corner.xy, 0.0, 1.0);
+    v_texCoord = a_corner.zw;
+}
+)glsl";
+
+const char PRESENT_FRAGMENT_SHADER[] = R"glsl(
+uniform sampler2D u_backBuffer;
+varying vec2 v_texCoord;
+
+void main() {
+    gl_FragData[0] = texture2D(u_backBuffer, v_texCoord);
+}
+)glsl";

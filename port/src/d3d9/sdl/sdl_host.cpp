@@ -1,0 +1,126 @@
+// The desktop host: an OpenGL 2.1 context made through SDL2 on the SDL window behind the device
+// window. The context is never lost; presenting swaps the window's buffers.
+#include "../device.h"
+#include "../host.h"
+
+#include "../../host_window.h"
+#include "../../port_log.h"
+
+#include <GLES2/gl2ext.h>
+#include <SDL.h>
+#include <port_test.h>
+
+#include <cstdio>
+
+namespace {
+
+// What the shared device code calls beyond OpenGL 2.1: framebuffer objects (core from 3.0) and
+// glClearDepthf (core from 4.1, ARB_ES2_compatibility before).
+bool HasWhatTheDeviceCalls() {
+    const char* version = (const char*)glGetString(GL_VERSION);
+    int major = 0;
+    int minor = 0;
+    if (version == nullptr || std::sscanf(version, "%d.%d", &major, &minor) != 2) {
+        return false;
+    }
+    const bool shaders = major > 2 || (major == 2 && minor >= 1);
+    const bool framebuffers = major >= 3 || SDL_GL_ExtensionSupported("GL_ARB_framebuffer_object");
+    const bool clearDepthf = major > 4 || (major == 4 && minor >= 1) ||
+                             SDL_GL_ExtensionSupported("GL_ARB_ES2_compatibility");
+    return shaders && framebuffers && clearDepthf;
+}
+
+class SdlHost : public Host {
+  public:
+    SdlHost(HWND window, SDL_Window* host, SDL_GLContext context)
+        : window_(window), host_(host), context_(context) {}
+    ~SdlHost() override { SDL_GL_DeleteContext(context_); }
+    SdlHost(const SdlHost&) = delete;
+    SdlHost& operator=(const SdlHost&) = delete;
+
+    HWND Window() const override { return window_; }
+
+    bool MakeCurrent() override {
+        // A destroyed window keeps its SDL window, hidden, for as long as this context lives; the
+        // device draws and presents no more once the window is gone.
+        if (HostWindowOf(window_) != host_ || context_ == nullptr) {
+            return false;
+        }
+        if (SDL_GL_GetCurrentContext() == context_ && SDL_GL_GetCurrentWindow() == host_) {
+            return true;
+        }
+        return SDL_GL_MakeCurrent(host_, context_) == 0;
+    }
+
+    GLuint WindowFramebuffer() const override { return 0; }
+
+    // Mesa keeps windows as B, G, R, A bytes and draws the present quad from a texture stored the
+    // same way as a plain copy; from R, G, B, A it shades every pixel, which costs more than the
+    // whole frame. Desktop OpenGL takes BGRA data for an RGBA texture.
+    GLenum BackBufferFormat() const override { return GL_BGRA_EXT; }
+
+    void WindowSize(int* width, int* height) const override {
+        SDL_GL_GetDrawableSize(host_, width, height);
+    }
+
+    void Present() override { SDL_GL_SwapWindow(host_); }
+
+    int SetSwapInterval(int interval) override {
+        SDL_GL_SetSwapInterval(interval);
+        return SDL_GL_GetSwapInterval();
+    }
+
+    bool ContextLost() override { return false; }
+
+    unsigned Generation() const override { return generation_; }
+
+    // A new context in place of the old one, for tests of what a lost context takes away. False
+    // when SDL cannot make one.
+    bool ReplaceContext() {
+        SDL_GL_DeleteContext(context_);
+        context_ = SDL_GL_CreateContext(host_);
+        ++generation_;
+        return context_ != nullptr;
+    }
+
+  private:
+    HWND window_;
+    SDL_Window* host_;
+    SDL_GLContext context_;
+    unsigned generation_ = 0;
+};
+
+} // namespace
+
+std::shared_ptr<Host> CreateHost(HWND window, HRESULT* failure) {
+    SDL_Window* host = HostWindowOf(window);
+    if (host == nullptr) {
+        *failure = D3DERR_INVALIDCALL;
+        return nullptr;
+    }
+    SDL_GLContext context = SDL_GL_CreateContext(host);
+    if (context == nullptr) {
+        std::fprintf(stderr, "d3d9: no OpenGL context: %s\n", SDL_GetError());
+        *failure = D3DERR_NOTAVAILABLE;
+        return nullptr;
+    }
+    auto created = std::make_shared<SdlHost>(window, host, context);
+    if (!HasWhatTheDeviceCalls()) {
+        std::fprintf(stderr, "d3d9: OpenGL %s lacks framebuffer objects or ES 2.0 calls\n",
+                     (const char*)glGetString(GL_VERSION));
+        *failure = D3DERR_NOTAVAILABLE;
+        return nullptr;
+    }
+    const char* renderer = (const char*)glGetString(GL_RENDERER);
+    PortLogInfo("d3d9: OpenGL renderer %s, version %s", renderer != nullptr ? renderer : "unknown",
+                (const char*)glGetString(GL_VERSION));
+    return created;
+}
+
+void PortReplaceContext(IDirect3DDevice9* device) {
+    Device* ours = dynamic_cast<Device*>(device);
+    SdlHost* host = ours == nullptr ? nullptr : dynamic_cast<SdlHost*>(ours->GetHost().get());
+    if (host != nullptr && !host->ReplaceContext()) {
+        std::fprintf(stderr, "d3d9: no new OpenGL context: %s\n", SDL_GetError());
+    }
+}

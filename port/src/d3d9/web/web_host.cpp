@@ -1,0 +1,139 @@
+// The browser host: a WebGL 1 context on the device window's canvas. Presenting yields to the
+// browser, which shows the canvas: until the next display refresh with swap interval 1, at once
+// with 0. The page may take the context away (the GPU process restarts, or WEBGL_lose_context):
+// the device is lost until the browser restores it, and the restored context is a new generation.
+#include "../host.h"
+
+#include "../../win32/web/canvas_window.h"
+
+#include <emscripten.h>
+#include <emscripten/html5.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// Follows the canvas's context events in the page, so that a loss is seen even while the program
+// waits; counts the restorations.
+EM_JS(void, port_web_watch_context, (const char* selector), {
+    var canvas = document.querySelector(UTF8ToString(selector));
+    canvas.portContext = {lost : false, generation : 0};
+    canvas.addEventListener(
+        'webglcontextlost', function(event) {
+            // Without this the browser would never restore the context.
+            event.preventDefault();
+            canvas.portContext.lost = true;
+        });
+    canvas.addEventListener(
+        'webglcontextrestored', function() {
+            canvas.portContext.lost = false;
+            canvas.portContext.generation += 1;
+        });
+});
+
+EM_JS(int, port_web_context_lost, (const char* selector),
+      { return document.querySelector(UTF8ToString(selector)).portContext.lost ? 1 : 0; });
+
+EM_JS(int, port_web_context_generation, (const char* selector),
+      { return document.querySelector(UTF8ToString(selector)).portContext.generation; });
+
+// Yields to the browser until its next display refresh.
+EM_ASYNC_JS(void, port_web_wait_for_refresh, (),
+            { await new Promise(function(resolve) { requestAnimationFrame(resolve); }); });
+
+// Yields to the browser and comes back as soon as it has handled what waits, without waiting for
+// a refresh. A message to itself is not held back the way a zero timeout is (browsers make nested
+// zero timeouts wait 4 ms).
+EM_ASYNC_JS(void, port_web_yield, (), {
+    await new Promise(function(resolve) {
+        var channel = new MessageChannel();
+        channel.port1.onmessage = function() {
+            resolve();
+        };
+        channel.port2.postMessage(0);
+    });
+});
+
+class WebHost : public Host {
+  public:
+    WebHost(HWND window, std::string selector, EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context)
+        : window_(window), selector_(std::move(selector)), context_(context) {}
+    ~WebHost() override { emscripten_webgl_destroy_context(context_); }
+    WebHost(const WebHost&) = delete;
+    WebHost& operator=(const WebHost&) = delete;
+
+    HWND Window() const override { return window_; }
+
+    bool MakeCurrent() override {
+        // The canvas stays in the page, hidden, after its window is destroyed; the device draws
+        // and presents no more then.
+        if (CanvasSelectorOf(window_) != selector_ || ContextLost()) {
+            return false;
+        }
+        if (emscripten_webgl_get_current_context() == context_) {
+            return true;
+        }
+        return emscripten_webgl_make_context_current(context_) == EMSCRIPTEN_RESULT_SUCCESS;
+    }
+
+    GLuint WindowFramebuffer() const override { return 0; }
+
+    void WindowSize(int* width, int* height) const override {
+        emscripten_get_canvas_element_size(selector_.c_str(), width, height);
+    }
+
+    void Present() override {
+        if (interval_ == 0) {
+            port_web_yield();
+        } else {
+            port_web_wait_for_refresh();
+        }
+    }
+
+    int SetSwapInterval(int interval) override {
+        interval_ = interval == 0 ? 0 : 1;
+        return interval_;
+    }
+
+    bool ContextLost() override { return port_web_context_lost(selector_.c_str()) != 0; }
+
+    unsigned Generation() const override {
+        return (unsigned)port_web_context_generation(selector_.c_str());
+    }
+
+  private:
+    HWND window_;
+    std::string selector_;
+    EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context_;
+    int interval_ = 1;
+};
+
+} // namespace
+
+std::shared_ptr<Host> CreateHost(HWND window, HRESULT* failure) {
+    const std::string selector = CanvasSelectorOf(window);
+    if (selector.empty()) {
+        *failure = D3DERR_INVALIDCALL;
+        return nullptr;
+    }
+    // The back buffer and its depth live in the device's own framebuffer; the canvas only shows it.
+    EmscriptenWebGLContextAttributes attributes;
+    emscripten_webgl_init_context_attributes(&attributes);
+    attributes.alpha = EM_FALSE;
+    attributes.depth = EM_FALSE;
+    attributes.stencil = EM_FALSE;
+    attributes.antialias = EM_FALSE;
+    attributes.majorVersion = 1;
+    attributes.minorVersion = 0;
+    const EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context =
+        emscripten_webgl_create_context(selector.c_str(), &attributes);
+    if (context <= 0 ||
+        emscripten_webgl_make_context_current(context) != EMSCRIPTEN_RESULT_SUCCESS) {
+        std::fprintf(stderr, "d3d9: no WebGL context on %s\n", selector.c_str());
+        *failure = D3DERR_NOTAVAILABLE;
+        return nullptr;
+    }
+    port_web_watch_context(selector.c_str());
+    return std::make_shared<WebHost>(window, selector, context);
+}

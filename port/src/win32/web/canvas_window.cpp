@@ -1,0 +1,51 @@
+// Windows in the page: each a canvas under a caption bar, made by the page's script.
+#include "canvas_window.h"
+
+#include "../window_host.h"
+#include "../window_table.h"
+#include "web_host.h"
+
+#include <string>
+
+namespace {
+
+class CanvasWindow : public HostWindow {
+  public:
+    CanvasWindow(int number, int width, int height)
+        : number_(number), width_(width), height_(height) {}
+    bool Visible() const override { return port_web_window_visible(number_) != 0; }
+    void Show(int) override { port_web_show_window(number_, 1); }
+    void Hide() override { port_web_show_window(number_, 0); }
+    void ClientSize(int* width, int* height) const override {
+        *width = width_;
+        *height = height_;
+    }
+
+    int Number() const { return number_; }
+
+  private:
+    int number_;
+    int width_;
+    int height_;
+};
+
+} // namespace
+
+HostWindow* CreateHostWindow(const std::string& title, int, int, int width, int height) {
+    return new CanvasWindow(port_web_create_window(title.c_str(), width, height), width, height);
+}
+
+std::string CanvasSelectorOf(HWND window) {
+    const CanvasWindow* host = static_cast<const CanvasWindow*>(HostOf(window));
+    return host == nullptr ? std::string()
+                           : "#window-" + std::to_string(host->Number()) + "-canvas";
+}
+
+HWND WindowOfNumber(int number) {
+    for (HWND window : LiveWindows()) {
+        if (static_cast<const CanvasWindow*>(HostOf(window))->Number() == number) {
+            return window;
+        }
+    }
+    return nullptr;
+}

@@ -1,0 +1,20 @@
+// The page's close buttons, turned into WM_CLOSE.
+#include "../host_events.h"
+
+#include "canvas_window.h"
+#include "web_host.h"
+
+std::vector<MSG> TakeHostEvents() {
+    std::vector<MSG> messages;
+    for (int number = port_web_take_close_request(); number != 0;
+         number = port_web_take_close_request()) {
+        HWND window = WindowOfNumber(number);
+        if (window != nullptr) {
+            MSG msg = {};
+            msg.hwnd = window;
+            msg.message = WM_CLOSE;
+            messages.push_back(msg);
+        }
+    }
+    return messages;
+}

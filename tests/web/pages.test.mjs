@@ -1,0 +1,188 @@
+// The browser build's pages in headless Chromium: pictures against the native goldens, the window,
+// keys, the close button, the message box for broken images, and a lost WebGL context.
+import assert from 'node:assert/strict';
+import fs from 'node:fs/promises';
+import os from 'node:os';
+import path from 'node:path';
+import {after, before, describe, test} from 'node:test';
+import {fileURLToPath} from 'node:url';
+
+import {PNG} from 'pngjs';
+
+import {launchBrowser, openPage, programEnded, runCapture} from '../../tools/web/browser.mjs';
+import {startServer} from '../../tools/web/static_server.mjs';
+
+const HERE = path.dirname(fileURLToPath(import.meta.url));
+const SOURCE = path.join(HERE, '..', '..');
+const BUILD = process.env.WEB_BUILD_DIR || path.join(SOURCE, 'build-web');
+const GOLDEN = path.join(SOURCE, 'tests', 'pictures', 'golden');
+const TIMEOUT_MS = 60000;
+// The scene's clear colour: where it shows, a frame has been drawn.
+const BACKGROUND = [0, 0, 80];
+const LOAD_FAILED_TEXT = 'B\u0142\u0105d \u0142adowania tekstury!';
+
+let browser;
+let server;
+
+before(async () => {
+    browser = await launchBrowser();
+    server = await startServer(BUILD);
+});
+
+after(async () => {
+    await browser?.close();
+    await server?.close();
+});
+
+function psnr(a, b) {
+    assert.equal(a.width, b.width);
+    assert.equal(a.height, b.height);
+    let sum = 0;
+    let count = 0;
+    for (let i = 0; i < a.data.length; i += 4) {
+        for (let c = 0; c < 3; ++c) {
+            const d = a.data[i + c] - b.data[i + c];
+            sum += d * d;
+            ++count;
+        }
+    }
+    return sum === 0 ? Infinity : 10 * Math.log10((255 * 255 * count) / sum);
+}
+
+async function canvasPicture(page) {
+    const canvas = await page.$('canvas');
+    return PNG.sync.read(await canvas.screenshot());
+}
+
+function backgroundPixels(picture) {
+    let count = 0;
+    for (let i = 0; i < picture.data.length; i += 4) {
+        if (BACKGROUND.every((value, c) => Math.abs(picture.data[i + c] - value) <= 2)) ++count;
+    }
+    return count;
+}
+
+// Two pictures of the canvas some frames apart: both drawn, and different.
+async function assertDrawingAndChanging(page) {
+    const first = await canvasPicture(page);
+    await new Promise((resolve) => setTimeout(resolve, 300));
+    const second = await canvasPicture(page);
+    assert.ok(backgroundPixels(first) > 10000, 'the canvas shows the scene');
+    assert.ok(backgroundPixels(second) > 10000, 'the canvas shows the scene');
+    assert.ok(psnr(first, second) < 60, 'the picture changes');
+}
+
+const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+async function waitForScene(page) {
+    await page.waitForFunction(() => document.querySelector('canvas') !== null, {timeout: TIMEOUT_MS});
+    const deadline = Date.now() + TIMEOUT_MS;
+    while (backgroundPixels(await canvasPicture(page)) === 0) {
+        assert.ok(Date.now() < deadline, 'no frame was drawn');
+        await sleep(100);
+    }
+}
+
+describe('frames agree with the native goldens', () => {
+    const cases = [
+        ['boxring', 1, 40], ['boxring', 100, 40], ['boxring', 1000, 40],
+        ['texcross', 1, 35], ['texcross', 100, 35], ['texcross', 1000, 35],
+    ];
+    for (const [program, frame, leastDb] of cases) {
+        test(`${program} frame ${frame} within ${leastDb} dB`, async () => {
+            const result = await runCapture(browser, server.url, program, {frame}, TIMEOUT_MS);
+            assert.equal(result.exitCode, 0, result.errors);
+            const golden = PNG.sync.read(await fs.readFile(path.join(GOLDEN, `${program}-frame${frame}.png`)));
+            const db = psnr(PNG.sync.read(result.png), golden);
+            assert.ok(db >= leastDb, `${db.toFixed(1)} dB`);
+        });
+    }
+});
+
+describe('boxring.html', () => {
+    test('shows the titled window drawing; Escape held across a poll ends it with 0', async () => {
+        const page = await openPage(browser, `${server.url}boxring.html`);
+        await waitForScene(page);
+        assert.equal(await page.title(), 'DirectX lighting boxes');
+        assert.equal(await page.$eval('.window .title', (title) => title.textContent),
+            'DirectX lighting boxes');
+        const size = await page.$eval('canvas', (canvas) => [canvas.width, canvas.height]);
+        assert.deepEqual(size, [624, 441]);
+        await assertDrawingAndChanging(page);
+        await page.keyboard.down('Escape');
+        assert.equal(await programEnded(page, TIMEOUT_MS), 0);
+        await page.keyboard.up('Escape');
+        assert.match(await page.$eval('#status', (status) => status.textContent), /exit code 0/);
+        // Ended: the picture stays as it was.
+        const first = await canvasPicture(page);
+        await sleep(300);
+        assert.equal(psnr(first, await canvasPicture(page)), Infinity);
+        assert.deepEqual(page.errors, []);
+        await page.close();
+    });
+
+    test('the close button ends it with 0', async () => {
+        const page = await openPage(browser, `${server.url}boxring.html`);
+        await waitForScene(page);
+        await page.click('.window .close');
+        assert.equal(await programEnded(page, TIMEOUT_MS), 0);
+        await page.close();
+    });
+
+    test('comes back from a lost WebGL context and spins on', async () => {
+        const page = await openPage(browser, `${server.url}boxring.html`);
+        await waitForScene(page);
+        await page.evaluate(() => {
+            window.loseContext = document.querySelector('canvas').getContext('webgl')
+                .getExtension('WEBGL_lose_context');
+            window.loseContext.loseContext();
+        });
+        await sleep(500);
+        await page.evaluate(() => window.loseContext.restoreContext());
+        await sleep(1000);
+        await assertDrawingAndChanging(page);
+        assert.equal(await page.evaluate(() => window.programExitCode), undefined);
+        assert.deepEqual(page.errors, []);
+        await page.close();
+    });
+});
+
+describe('texcross.html with a broken tex2.jpg', () => {
+    let folder;
+    before(async () => {
+        folder = await fs.mkdtemp(path.join(os.tmpdir(), 'texcross-web-'));
+        const image = await fs.readFile(path.join(BUILD, 'tex2.jpg'));
+        await fs.writeFile(path.join(folder, 'truncated.jpg'), image.subarray(0, image.length >> 1));
+        await fs.writeFile(path.join(folder, 'empty.jpg'), Buffer.alloc(0));
+    });
+    after(async () => {
+        await fs.rm(folder, {recursive: true, force: true});
+    });
+
+    // The image served as tex2.jpg (null: none), and how the box is dismissed.
+    const cases = [
+        ['missing', null, (page) => page.click('.message-box .ok')],
+        ['truncated', 'truncated.jpg', (page) => page.keyboard.press('Enter')],
+        ['empty', 'empty.jpg', (page) => page.keyboard.press('Escape')],
+    ];
+    for (const [name, file, dismiss] of cases) {
+        test(`${name}: the Info box, no frame, then exit code 1`, async () => {
+            const broken = await startServer(BUILD, {'tex2.jpg': file && path.join(folder, file)});
+            try {
+                const page = await openPage(browser, `${broken.url}texcross.html`);
+                await page.waitForSelector('.message-box', {timeout: TIMEOUT_MS});
+                assert.equal(await page.$eval('.message-box .caption', (caption) => caption.textContent), 'Info');
+                assert.equal(await page.$eval('.message-box .text', (text) => text.textContent), LOAD_FAILED_TEXT);
+                assert.equal(backgroundPixels(await canvasPicture(page)), 0, 'no frame was drawn');
+                await sleep(200);
+                assert.equal(await page.evaluate(() => window.programExitCode), undefined, 'the box waits');
+                await dismiss(page);
+                assert.equal(await programEnded(page, TIMEOUT_MS), 1);
+                assert.equal(await page.$('.message-box'), null);
+                await page.close();
+            } finally {
+                await broken.close();
+            }
+        });
+    }
+});

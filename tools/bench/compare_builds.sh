@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Runs boxring-capture and texcross-capture --bench of two builds in turn, RUNS times each, the
+# builds alternating so that both see the same load on the machine, and prints each one's frames
+# per second with the medians.
+# Usage: tools/bench/compare_builds.sh OLD_BUILD_DIR NEW_BUILD_DIR [FRAMES] [RUNS]
+set -euo pipefail
+old=${1:?usage: compare_builds.sh OLD_BUILD_DIR NEW_BUILD_DIR [FRAMES] [RUNS]}
+new=${2:?usage: compare_builds.sh OLD_BUILD_DIR NEW_BUILD_DIR [FRAMES] [RUNS]}
+frames=${3:-2000}
+runs=${4:-5}
+
+source "$(dirname "$0")/../../scripts/virtual-display.sh"
+trap '[ -n "${VIRTUAL_DISPLAY_PID:-}" ] && kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true' EXIT
+
+median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+fps() { "$1" --bench "$frames" | sed -n 's/.*fps=\([0-9.]*\).*/\1/p'; }
+
+for program in boxring texcross; do
+    old_fps=() new_fps=()
+    for _ in $(seq "$runs"); do
+        old_fps+=("$(fps "$old/bin/$program-capture")")
+        new_fps+=("$(fps "$new/bin/$program-capture")")
+    done
+    echo "$program old fps: ${old_fps[*]} (median $(printf '%s\n' "${old_fps[@]}" | median))"
+    echo "$program new fps: ${new_fps[*]} (median $(printf '%s\n' "${new_fps[@]}" | median))"
+done

@@ -1,0 +1,57 @@
+// A small static web server for the browser build's pages, on 127.0.0.1 and a free port. Some
+// files can be served from elsewhere, or not at all, in place of the folder's own (the capture
+// tool's --textures, the tests' broken images).
+import http from 'node:http';
+import fs from 'node:fs/promises';
+import path from 'node:path';
+
+const TYPES = {
+    '.html': 'text/html; charset=utf-8',
+    '.js': 'text/javascript; charset=utf-8',
+    '.mjs': 'text/javascript; charset=utf-8',
+    '.css': 'text/css; charset=utf-8',
+    '.wasm': 'application/wasm',
+    '.png': 'image/png',
+    '.jpg': 'image/jpeg',
+};
+
+// Serves folder; replacements maps a file name (as "tex2.jpg") to the path to serve instead, or
+// to null to answer 404. Resolves to {url, close()} once listening.
+export function startServer(folder, replacements = {}) {
+    const root = path.resolve(folder);
+    const server = http.createServer(async (request, response) => {
+        const name = decodeURIComponent(new URL(request.url, 'http://localhost').pathname).slice(1) ||
+            'index.html';
+        let file = path.resolve(root, name);
+        if (Object.hasOwn(replacements, name)) {
+            file = replacements[name];
+        }
+        if (file === null || !(file === replacements[name] || file.startsWith(root + path.sep))) {
+            response.writeHead(404).end();
+            return;
+        }
+        try {
+            const body = await fs.readFile(file);
+            response.writeHead(200, {
+                'Content-Type': TYPES[path.extname(name)] || 'application/octet-stream',
+                'Cache-Control': 'no-store',
+            });
+            response.end(body);
+        } catch {
+            response.writeHead(404).end();
+        }
+    });
+    return new Promise((resolve, reject) => {
+        server.on('error', reject);
+        server.listen(0, '127.0.0.1', () => {
+            const {port} = server.address();
+            resolve({
+                url: `http://127.0.0.1:${port}/`,
+                close: () => new Promise((done) => {
+                    server.closeAllConnections();
+                    server.close(done);
+                }),
+            });
+        });
+    });
+}
