@@ -41,7 +41,9 @@ uniform vec3 u_lightDiffuse[LIGHTS];
 #ifdef SPECULAR
 uniform vec3 u_lightSpecular[LIGHTS];
 uniform float u_power;
+#ifdef TEXTURED
 varying vec3 v_specular;
+#endif
 #endif
 #endif
 
@@ -80,8 +82,12 @@ void main() {
     }
 #endif
     v_diffuse = vec4(clamp(diffuse, 0.0, 1.0), u_sceneColour.a);
-#ifdef SPECULAR
+#if defined(SPECULAR) && defined(TEXTURED)
     v_specular = clamp(specular, 0.0, 1.0);
+#elif defined(SPECULAR)
+    // Without a texture the specular colour joins the diffuse one here: their sum, unclamped,
+    // interpolates as the two would apart, and the target saturates it as after the addition.
+    v_diffuse.rgb += clamp(specular, 0.0, 1.0);
 #endif
 #else
     // Unlit vertices without a colour of their own are white.
@@ -91,25 +97,25 @@ void main() {
 )glsl";
 
 // Stage 0 modulates the texture with the diffuse colour; the specular colour is added after it.
-// Without a texture the diffuse colour passes through.
+// Without a texture the diffuse colour, which then carries the specular too, passes through.
 const char FIXED_FUNCTION_FRAGMENT_SHADER[] = R"glsl(
 varying vec4 v_diffuse;
 #ifdef TEXTURED
 uniform sampler2D u_texture;
 varying vec2 v_texCoord;
-#endif
 #ifdef SPECULAR
 varying vec3 v_specular;
+#endif
 #endif
 
 void main() {
 #ifdef TEXTURED
     vec4 colour = texture2D(u_texture, v_texCoord) * v_diffuse;
-#else
-    vec4 colour = v_diffuse;
-#endif
 #ifdef SPECULAR
     colour.rgb += v_specular;
+#endif
+#else
+    vec4 colour = v_diffuse;
 #endif
     gl_FragColor = colour;
 }
