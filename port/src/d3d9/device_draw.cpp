@@ -108,11 +108,14 @@ HRESULT Device::Present(const RECT* sourceRect, const RECT* destRect, HWND destW
     int width = 0;
     int height = 0;
     host_->WindowSize(&width, &height);
-    const bool drawn = renderTarget_.DrawToWindow(host_->WindowFramebuffer(), width, height);
-    // The present quad took over these; the next draw sets its own again.
-    dirty_ |= DIRTY_RENDER_STATES | DIRTY_PROGRAM | DIRTY_TEXTURE | DIRTY_VERTEX_INPUT;
-    if (!drawn) {
-        return D3DERR_INVALIDCALL;
+    if (!host_->CopyToWindow(renderTarget_.Framebuffer(), (int)renderTarget_.Width(),
+                             (int)renderTarget_.Height())) {
+        const bool drawn = renderTarget_.DrawToWindow(host_->WindowFramebuffer(), width, height);
+        // The present quad took over these; the next draw sets its own again.
+        dirty_ |= DIRTY_RENDER_STATES | DIRTY_PROGRAM | DIRTY_TEXTURE | DIRTY_VERTEX_INPUT;
+        if (!drawn) {
+            return D3DERR_INVALIDCALL;
+        }
     }
     host_->Present();
     return D3D_OK;

@@ -37,6 +37,13 @@ class Host {
     // their pixels otherwise.
     virtual GLenum BackBufferFormat() const { return GL_RGBA; }
 
+    // Copies the given framebuffer, of the given size and holding Direct3D's top row in its row 0,
+    // over the whole window framebuffer, stretched, and binds the given framebuffer for drawing
+    // again. False, having done nothing, where the host has no copy cheaper than drawing the
+    // framebuffer's texture as a quad: the device then draws the quad (OpenGL ES 2.0 and WebGL 1
+    // have no framebuffer blit).
+    virtual bool CopyToWindow(GLuint, int, int) { return false; }
+
     // Shows what was drawn into the window framebuffer. With swap interval 1 it waits for the next
     // display refresh; with 0 it does not.
     virtual void Present() = 0;

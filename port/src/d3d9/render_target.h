@@ -31,6 +31,7 @@ class RenderTarget {
     // surface: B, G, R, X bytes, top row first, rows pitch bytes apart (at least 4 x width).
     void Read(BYTE* pixels, UINT pitch) const;
 
+    GLuint Framebuffer() const { return framebuffer_; }
     UINT Width() const { return width_; }
     UINT Height() const { return height_; }
 
