@@ -8,7 +8,7 @@ source "$(dirname "$0")/packages.sh"
 packages=(
     cmake g++ pkg-config libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
     libsdl2-dev libgl-dev libx11-dev libxtst-dev libgl1-mesa-dri libglx-mesa0
-    libturbojpeg0-dev libpng-dev libstb-dev
+    libjpeg62-turbo-dev libturbojpeg0-dev libpng-dev libstb-dev
     xvfb xauth x11-utils xfonts-base xdotool imagemagick
 )
 

@@ -38,8 +38,8 @@ bool UploadLowerMipLevels(const uint8_t* level0, UINT width, UINT height, UINT l
             HalveMipLevel(above, width, height, &next);
             width = NextMipSide(width);
             height = NextMipSide(height);
-            glTexImage2D(GL_TEXTURE_2D, (GLint)index, GL_RGB8, (GLsizei)width, (GLsizei)height, 0,
-                         GL_BGRA, GL_UNSIGNED_BYTE, next.data());
+            glTexSubImage2D(GL_TEXTURE_2D, (GLint)index, 0, 0, (GLsizei)width, (GLsizei)height,
+                            GL_BGRA, GL_UNSIGNED_BYTE, next.data());
             current.swap(next);
             above = current.data();
         }
@@ -76,9 +76,12 @@ HRESULT CreateTextureFromPixels(IDirect3DDevice9* device, UINT width, UINT heigh
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     // The first row given becomes t = 0, which is where Direct3D puts v = 0: the top row.
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, (GLsizei)width, (GLsizei)height, 0, GL_BGRA,
-                 GL_UNSIGNED_BYTE, bgrxTopRowFirst);
+    // Storage for every level at once: given level by level, the driver may hold level 0 apart
+    // from the chain until the first draw, twice the memory.
     const UINT levels = MipLevelCount(width, height);
+    glTexStorage2D(GL_TEXTURE_2D, (GLsizei)levels, GL_RGB8, (GLsizei)width, (GLsizei)height);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, (GLsizei)width, (GLsizei)height, GL_BGRA,
+                    GL_UNSIGNED_BYTE, bgrxTopRowFirst);
     const bool filled = UploadLowerMipLevels(bgrxTopRowFirst, width, height, levels);
     if (glGetError() != GL_NO_ERROR || !filled) {
         glDeleteTextures(1, &name);

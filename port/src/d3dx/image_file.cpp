@@ -4,42 +4,83 @@
 
 #include <stb/stb_image_resize.h>
 #include <sys/stat.h>
-#include <turbojpeg.h>
 
+#include <csetjmp>
 #include <cstdio>
 #include <memory>
 #include <new>
-#include <vector>
+
+#include <jpeglib.h>
 
 namespace {
 
-// No JPEG this loader can accept comes near this size; larger files are refused unread.
-const long MAX_FILE_BYTES = 64L * 1024 * 1024;
+// Decoding work is bounded by the 8 x 8 blocks the scans visit, summed over the scans: each scan
+// of a progressive file is a pass over every block of its components, so a file of a few KB can
+// declare hundreds of passes over the largest image (500 over 8192 x 8192 take 13 s here). The
+// budget is 8 passes over every block of the largest image with three full-resolution
+// components: the 10 scans of an ordinary progressive file of that size need about 5. Files of
+// more scans than libjpeg-turbo's own limit of 500 are refused too, whatever their size.
+const unsigned long long MAX_BLOCK_VISITS = 8ULL * 3 * (8192 / 8) * (8192 / 8);
+const int MAX_SCANS = 500;
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
+// One file's decoder. A decoder error jumps back to the setjmp in Decode, past libjpeg's frames
+// and ErrorExit and CountScanWork, which hold no objects with destructors.
+struct JpegDecoder {
+    jpeg_decompress_struct info = {};
+    jpeg_error_mgr errors = {};
+    jpeg_progress_mgr progress = {};
+    std::jmp_buf failed = {};
+    unsigned long long blockVisits = 0;
+    int scansCounted = 0;
+    std::FILE* file = nullptr;
+
+    JpegDecoder() {
+        info.err = jpeg_std_error(&errors);
+        errors.error_exit = ErrorExit;
+        errors.emit_message = EmitMessage;
+        jpeg_create_decompress(&info);
+        info.client_data = this;
+        progress.progress_monitor = CountScanWork;
+    }
+    ~JpegDecoder() {
+        jpeg_destroy_decompress(&info);
+        if (file != nullptr) {
+            std::fclose(file);
+        }
+    }
+    JpegDecoder(const JpegDecoder&) = delete;
+    JpegDecoder& operator=(const JpegDecoder&) = delete;
+
+    static void ErrorExit(j_common_ptr common) {
+        std::longjmp(static_cast<JpegDecoder*>(common->client_data)->failed, 1);
+    }
+
+    // Any warning (a truncated file, corrupt data) refuses the image: half a picture is not what
+    // the file's author meant.
+    static void EmitMessage(j_common_ptr common, int level) {
+        if (level < 0) {
+            ErrorExit(common);
+        }
+    }
+
+    // Called before each row of blocks is read: adds the blocks of a scan that has just begun.
+    static void CountScanWork(j_common_ptr common) {
+        j_decompress_ptr info = reinterpret_cast<j_decompress_ptr>(common);
+        JpegDecoder* decoder = static_cast<JpegDecoder*>(common->client_data);
+        if (info->input_scan_number == decoder->scansCounted) {
+            return;
+        }
+        decoder->scansCounted = info->input_scan_number;
+        for (int k = 0; k < info->comps_in_scan; ++k) {
+            const jpeg_component_info* component = info->cur_comp_info[k];
+            decoder->blockVisits +=
+                (unsigned long long)component->width_in_blocks * component->height_in_blocks;
+        }
+        if (decoder->scansCounted > MAX_SCANS || decoder->blockVisits > MAX_BLOCK_VISITS) {
+            ErrorExit(common);
+        }
+    }
 };
-
-struct DecompressorCloser {
-    void operator()(void* handle) const { tjDestroy(handle); }
-};
-
-HRESULT ReadWholeFile(const char* path, std::vector<uint8_t>* bytes) {
-    struct stat status;
-    if (stat(path, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size <= 0 ||
-        status.st_size > MAX_FILE_BYTES) {
-        return D3DXERR_INVALIDDATA;
-    }
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "rb"));
-    if (!file) {
-        return D3DXERR_INVALIDDATA;
-    }
-    bytes->resize((size_t)status.st_size);
-    if (std::fread(bytes->data(), 1, bytes->size(), file.get()) != bytes->size()) {
-        return D3DXERR_INVALIDDATA;
-    }
-    return D3D_OK;
-}
 
 // A buffer for width x height pixels, left uninitialised: the decoder writes every byte of a
 // picture it accepts, and zeroing up to 256 MiB first made every file that merely declares a
@@ -56,45 +97,54 @@ UINT NextPowerOfTwo(UINT value) {
     return power;
 }
 
-} // namespace
-
-HRESULT DecodeImageFile(const char* path, UINT maxSide, DecodedImage* image) {
-    std::vector<uint8_t> bytes;
-    const HRESULT read = ReadWholeFile(path, &bytes);
-    if (FAILED(read)) {
-        return read;
-    }
-    std::unique_ptr<void, DecompressorCloser> decompressor(tjInitDecompress());
-    if (!decompressor) {
-        return E_OUTOFMEMORY;
-    }
-    int width = 0;
-    int height = 0;
-    int subsampling = 0;
-    int colorspace = 0;
-    if (tjDecompressHeader3(decompressor.get(), bytes.data(), (unsigned long)bytes.size(), &width,
-                            &height, &subsampling, &colorspace) != 0 ||
-        width <= 0 || height <= 0) {
+HRESULT Decode(JpegDecoder* decoder, UINT maxSide, DecodedImage* image) {
+    jpeg_decompress_struct* info = &decoder->info;
+    if (setjmp(decoder->failed) != 0) {
+        image->pixels.reset();
         return D3DXERR_INVALIDDATA;
     }
-    if ((UINT)width > maxSide || (UINT)height > maxSide) {
+    jpeg_stdio_src(info, decoder->file);
+    jpeg_read_header(info, TRUE);
+    if (info->image_width == 0 || info->image_height == 0) {
+        return D3DXERR_INVALIDDATA;
+    }
+    if (info->image_width > maxSide || info->image_height > maxSide) {
         return D3DERR_NOTAVAILABLE;
     }
-    std::unique_ptr<uint8_t[]> pixels = NewPixels((UINT)width, (UINT)height);
-    if (!pixels) {
+    info->out_color_space = JCS_EXT_BGRX;
+    info->progress = &decoder->progress;
+    // For a progressive file this reads every scan, counting each one's work as it begins.
+    jpeg_start_decompress(info);
+    image->pixels = NewPixels(info->output_width, info->output_height);
+    if (!image->pixels) {
         return E_OUTOFMEMORY;
     }
-    // Any complaint of the decoder, a truncated file included, refuses the image: half a picture
-    // is not what the file's author meant. So does a progressive file of over 500 scans: each scan
-    // is a pass over the whole image, and a small file of many can keep the decoder for minutes.
-    if (tjDecompress2(decompressor.get(), bytes.data(), (unsigned long)bytes.size(), pixels.get(),
-                      width, 0, height, TJPF_BGRX, TJFLAG_STOPONWARNING | TJFLAG_LIMITSCANS) != 0) {
+    const size_t rowBytes = (size_t)info->output_width * 4;
+    while (info->output_scanline < info->output_height) {
+        JSAMPROW row = image->pixels.get() + rowBytes * info->output_scanline;
+        jpeg_read_scanlines(info, &row, 1);
+    }
+    jpeg_finish_decompress(info);
+    image->width = info->output_width;
+    image->height = info->output_height;
+    return D3D_OK;
+}
+
+} // namespace
+
+// The file is read as the decoder goes. Its size is not limited, as the image's size and the
+// decoding work are: a valid 8192 x 8192 image of high quality may take well over 64 MiB.
+HRESULT DecodeImageFile(const char* path, UINT maxSide, DecodedImage* image) {
+    struct stat status;
+    if (stat(path, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size <= 0) {
         return D3DXERR_INVALIDDATA;
     }
-    image->width = (UINT)width;
-    image->height = (UINT)height;
-    image->pixels = std::move(pixels);
-    return D3D_OK;
+    JpegDecoder decoder;
+    decoder.file = std::fopen(path, "rb");
+    if (decoder.file == nullptr) {
+        return D3DXERR_INVALIDDATA;
+    }
+    return Decode(&decoder, maxSide, image);
 }
 
 HRESULT ScaleToPowerOfTwo(DecodedImage* image) {
