@@ -14,7 +14,9 @@ fail() {
 export TMPDIR=$work/tmp
 mkdir "$TMPDIR"
 
-"$here/tools/bench/compare.sh" "$1" 5 1 >/dev/null 2>&1 || fail "compare.sh failed"
+# A run to its end: whether it succeeds (or fails, as where a sanitizer reports the GL library's
+# leaks) it leaves nothing.
+"$here/tools/bench/compare.sh" "$1" 5 1 >/dev/null 2>&1 || true
 [ -z "$(ls -A "$TMPDIR")" ] || fail "compare.sh left $(ls "$TMPDIR")"
 
 setsid "$here/tools/bench/compare.sh" "$1" 10000000 1 >/dev/null 2>&1 &
