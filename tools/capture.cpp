@@ -36,6 +36,7 @@ const long LARGEST_SIDE = 8192;
 // mistakes.
 const long LARGEST_COUNT = 10000000;
 const int WARM_UP_FRAMES = 30;
+const DWORD LOST_DEVICE_POLL_MS = 100;
 const char CAPTURE_CLASS_NAME[] = "CaptureWindow";
 
 struct Options {
@@ -265,10 +266,20 @@ double MillisecondsSinceProcessStart() {
 }
 
 // Frames are read back before they are presented, and benchmarks measure drawing, so neither
-// waits for the retrace.
+// waits for the retrace. A device lost meanwhile (the screen locked) is reset once it can be, as
+// the programs do, while the window still answers.
 bool PresentImmediately() {
     g_presentParameters.PresentationInterval = D3DPRESENT_INTERVAL_IMMEDIATE;
-    if (FAILED(ResetDevice())) {
+    HRESULT result = ResetDevice();
+    while (result == D3DERR_DEVICELOST) {
+        if (!PumpMessages()) {
+            std::fprintf(stderr, "capture: the window was closed\n");
+            return false;
+        }
+        Sleep(LOST_DEVICE_POLL_MS);
+        result = ResetDevice();
+    }
+    if (FAILED(result)) {
         std::fprintf(stderr, "capture: the device would not reset for immediate presents\n");
         return false;
     }
