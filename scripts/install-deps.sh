@@ -9,7 +9,7 @@ source "$(dirname "$0")/packages.sh"
 # xfonts-base: the fonts SDL's message boxes draw with; a bare Xvfb has none they accept.
 packages=(
     cmake g++ libsdl2-dev libgl-dev libgles-dev libx11-dev libgl1-mesa-dri libglx-mesa0
-    libturbojpeg0-dev libstb-dev
+    libjpeg62-turbo-dev libstb-dev
     xvfb xauth x11-utils xfonts-base xdotool imagemagick
 )
 

@@ -9,8 +9,6 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/install-test-deps.sh
 scripts/install-web-deps.sh
-source scripts/virtual-display.sh
-trap '[ -n "${VIRTUAL_DISPLAY_PID:-}" ] && kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true' EXIT
 
 cmake --preset default >/dev/null
 cmake --build --preset default -j "$(nproc)"
@@ -28,6 +26,8 @@ cmake --build --preset windows -j "$(nproc)"
 )
 
 ctest --preset default
+# Whatever DISPLAY names, no test opens a window there.
+tests/shell/desktop-untouched.sh build
 
 # ---- Sanitizers: the same native tests, Wine's aside, built with AddressSanitizer, LeakSanitizer
 # and UndefinedBehaviorSanitizer. Any report fails the test that met it.

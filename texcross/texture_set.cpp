@@ -10,6 +10,7 @@
 const char* const g_textureFiles[TEXTURE_COUNT] = {"tex0.jpg", "tex1.jpg", "tex2.jpg", "tex3.jpg",
                                                    "tex4.jpg"};
 IDirect3DTexture9* g_textures[TEXTURE_COUNT];
+bool g_imageFolderEntered = true;
 
 namespace {
 
@@ -21,20 +22,29 @@ const WCHAR LOAD_FAILED_TEXT[] = L"B\u0142\u0105d \u0142adowania tekstury!";
 void SetWorkingDirectoryToExe() {
     char* programPath = NULL;
     _get_pgmptr(&programPath);
-    // A path that does not fit the buffer leaves the working directory as it is.
-    if (programPath == NULL || strlen(programPath) >= MAX_PATH) {
+    char buffer[MAX_PATH];
+    char* lastBackslash = NULL;
+    if (programPath != NULL && strlen(programPath) < MAX_PATH) {
+        strcpy_s(buffer, MAX_PATH, programPath);
+        lastBackslash = strrchr(buffer, '\\');
+    }
+    if (lastBackslash == NULL) {
+        g_imageFolderEntered = false;
         return;
     }
-    char buffer[MAX_PATH];
-    strcpy_s(buffer, MAX_PATH, programPath);
-    char* lastBackslash = strrchr(buffer, '\\');
-    if (lastBackslash != NULL) {
-        *lastBackslash = '\0';
+    // A root folder keeps its separator: "C:" alone names the drive's current folder, not its root.
+    if (lastBackslash == buffer || lastBackslash[-1] == ':') {
+        lastBackslash[1] = '\0';
+    } else {
+        lastBackslash[0] = '\0';
     }
-    SetCurrentDirectoryA(buffer);
+    g_imageFolderEntered = SetCurrentDirectoryA(buffer) != FALSE;
 }
 
 void LoadTextures(HWND window) {
+    if (!g_imageFolderEntered) {
+        ExitWithMessage(window, LOAD_FAILED_TEXT);
+    }
     for (int k = 0; k < TEXTURE_COUNT; ++k) {
         if (D3DXCreateTextureFromFileA(g_device, g_textureFiles[k], &g_textures[k]) != D3D_OK) {
             ExitWithMessage(window, LOAD_FAILED_TEXT);

@@ -25,13 +25,18 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace {
 
 const int EXIT_BAD_ARGUMENTS = 2;
 const long LARGEST_SIDE = 8192;
+// Ten million frames take hours at the fastest frame rates seen here; larger counts are typing
+// mistakes.
+const long LARGEST_COUNT = 10000000;
 const int WARM_UP_FRAMES = 30;
+const DWORD LOST_DEVICE_POLL_MS = 100;
 
 struct Options {
     long frame = 1;
@@ -82,10 +87,10 @@ bool ParseOptions(int argc, char** argv, Options* options, std::string* error) {
         const char* value = argv[++i];
         bool valid = true;
         if (option == "--frame") {
-            valid = ParseCount(value, 0x7FFFFFFF, &options->frame);
+            valid = ParseCount(value, LARGEST_COUNT, &options->frame);
             frameGiven = true;
         } else if (option == "--bench") {
-            valid = ParseCount(value, 0x7FFFFFFF, &options->bench);
+            valid = ParseCount(value, LARGEST_COUNT, &options->bench);
         } else if (option == "--size") {
             valid = ParseSize(value, &options->width, &options->height);
         } else if (option == "--out") {
@@ -95,8 +100,9 @@ bool ParseOptions(int argc, char** argv, Options* options, std::string* error) {
             options->textures = value;
         }
         if (!valid) {
-            *error = "bad value for " + option + ": " + value +
-                     " (counts are whole numbers from 1, sizes WxH from 1x1 to 8192x8192)";
+            *error =
+                "bad value for " + option + ": " + value +
+                " (counts are whole numbers from 1 to 10000000, sizes WxH from 1x1 to 8192x8192)";
             return false;
         }
     }
@@ -133,8 +139,48 @@ bool PumpMessages() {
     return true;
 }
 
+// Writes bytes to path and closes it; false when any write or the close fails.
+bool WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) {
+        return false;
+    }
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    return std::fclose(file) == 0 && written;
+}
+
+// Saves bytes under path so that the name never holds part of them: a regular file, or a new one,
+// is written beside the target and renamed over it, so a failed write leaves what was there. What
+// cannot be renamed over (a device, a pipe) is written in place. A symbolic link keeps pointing
+// where it did: the file it points to is replaced.
+bool SaveFile(const std::string& path, const std::vector<unsigned char>& bytes) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        return WriteBytes(path, bytes);
+    }
+    const std::string target = std::filesystem::weakly_canonical(path, error).string();
+    if (error) {
+        return false;
+    }
+    const std::string partial = target + ".partial";
+    if (WriteBytes(partial, bytes)) {
+        std::filesystem::rename(partial, target, error);
+        if (!error) {
+            return true;
+        }
+    }
+    std::remove(partial.c_str());
+    return false;
+}
+
+void AppendBytes(void* context, void* data, int size) {
+    std::vector<unsigned char>* bytes = (std::vector<unsigned char>*)context;
+    bytes->insert(bytes->end(), (const unsigned char*)data, (const unsigned char*)data + size);
+}
+
 // Reads the back buffer as a program on the platform would and writes it as an RGB PNG.
-bool WriteBackBuffer(const char* path) {
+bool WriteBackBuffer(const std::string& path) {
     const UINT width = g_presentParameters.BackBufferWidth;
     const UINT height = g_presentParameters.BackBufferHeight;
     std::vector<unsigned char> rgb;
@@ -142,14 +188,17 @@ bool WriteBackBuffer(const char* path) {
         std::fprintf(stderr, "capture: could not read the back buffer\n");
         return false;
     }
-    if (!stbi_write_png(path, (int)width, (int)height, 3, rgb.data(), (int)width * 3)) {
-        std::fprintf(stderr, "capture: could not write %s\n", path);
+    std::vector<unsigned char> png;
+    if (!stbi_write_png_to_func(AppendBytes, &png, (int)width, (int)height, 3, rgb.data(),
+                                (int)width * 3) ||
+        !SaveFile(path, png)) {
+        std::fprintf(stderr, "capture: could not write %s\n", path.c_str());
         return false;
     }
     return true;
 }
 
-int CaptureFrame(long frame, const char* path) {
+int CaptureFrame(long frame, const std::string& path) {
     for (long i = 1; i < frame; ++i) {
         if (!PumpMessages()) {
             std::fprintf(stderr, "capture: the window was closed\n");
@@ -181,10 +230,20 @@ double MillisecondsSinceProcessStart() {
 }
 
 // Frames are read back before they are presented, and benchmarks measure drawing, so neither
-// waits for the retrace.
+// waits for the retrace. A device lost meanwhile (the screen locked) is reset once it can be, as
+// the programs do, while the window still answers.
 bool PresentImmediately() {
     g_presentParameters.PresentationInterval = D3DPRESENT_INTERVAL_IMMEDIATE;
-    if (FAILED(ResetDevice())) {
+    HRESULT result = ResetDevice();
+    while (result == D3DERR_DEVICELOST) {
+        if (!PumpMessages()) {
+            std::fprintf(stderr, "capture: the window was closed\n");
+            return false;
+        }
+        Sleep(LOST_DEVICE_POLL_MS);
+        result = ResetDevice();
+    }
+    if (FAILED(result)) {
         std::fprintf(stderr, "capture: the device would not reset for immediate presents\n");
         return false;
     }
@@ -194,7 +253,11 @@ bool PresentImmediately() {
 int RunBenchmark(long frames) {
     RenderFrame();
     const double firstFrameMs = MillisecondsSinceProcessStart();
-    for (int i = 1; i < WARM_UP_FRAMES && PumpMessages(); ++i) {
+    for (int i = 1; i < WARM_UP_FRAMES; ++i) {
+        if (!PumpMessages()) {
+            std::fprintf(stderr, "capture: the window was closed\n");
+            return EXIT_FAILURE;
+        }
         RenderFrame();
     }
     const std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
@@ -224,8 +287,19 @@ int main(int argc, char** argv) {
         PrintUsageHint(argv[0], error.c_str());
         return EXIT_BAD_ARGUMENTS;
     }
-    // The output path is the caller's: resolve it before the working directory changes.
-    options.out = std::filesystem::absolute(options.out).string();
+    // The output path is the caller's: resolve it before the working directory changes. A
+    // benchmark writes nothing and needs none.
+    if (options.bench == 0) {
+        std::error_code error;
+        const std::filesystem::path out = std::filesystem::absolute(options.out, error);
+        if (options.out.empty() || error) {
+            std::fprintf(stderr, "%s: cannot write the picture to \"%s\": %s\n", argv[0],
+                         options.out.c_str(),
+                         options.out.empty() ? "no file named" : error.message().c_str());
+            return EXIT_FAILURE;
+        }
+        options.out = out.string();
+    }
     if (options.textures.empty()) {
         PrepareProgram();
     } else if (!SetCurrentDirectoryA(options.textures.c_str())) {
@@ -242,7 +316,7 @@ int main(int argc, char** argv) {
     int result = EXIT_FAILURE;
     if (PresentImmediately()) {
         result = options.bench != 0 ? RunBenchmark(options.bench)
-                                    : CaptureFrame(options.frame, options.out.c_str());
+                                    : CaptureFrame(options.frame, options.out);
     }
     CleanDirect3D();
     DestroyWindow(window);

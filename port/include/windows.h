@@ -221,7 +221,8 @@ BOOL WINAPI GetProcessTimes(HANDLE process, FILETIME* creationTime, FILETIME* ex
 void WINAPI GetSystemTimeAsFileTime(FILETIME* systemTimeAsFileTime);
 
 // Runtime helpers that Windows' C library has and the host's lacks.
-// The executable's full path with '\\' separators.
+// The executable's full path with '\\' separators (of the file a symbolic link points to); EINVAL
+// and an empty path where a name in it holds a '\\' of its own.
 errno_t _get_pgmptr(char** path);
 // On a source that does not fit, writes an empty string and returns ERANGE instead of aborting.
 errno_t strcpy_s(char* destination, size_t size, const char* source);

@@ -272,6 +272,25 @@ TEST_F(ImageFile, RefusesAProgressiveJpegOfUnreasonablyManyScans) {
     EXPECT_EQ(DecodeImageFile(many.c_str(), 8192, &image), D3DXERR_INVALIDDATA);
 }
 
+// Within the scan limit, the scans can still ask for too much work: 9 KB holding 500 scans, each a
+// pass over one component of an 8192 x 8192 image, took 13 s to decode. It is refused once its
+// scans pass the work budget, long before its last.
+TEST_F(ImageFile, RefusesAFileWhoseScansPassTheWorkBudget) {
+    DecodedImage image;
+    EXPECT_EQ(DecodeImageFile(SCAN_HEAVY_JPEG, 8192, &image), D3DXERR_INVALIDDATA);
+    EXPECT_EQ(image.pixels, nullptr);
+}
+
+// The file's own size is no reason to refuse it (a valid 8192 x 8192 JPEG of high quality passes
+// 64 MiB): the image's size and its scans' work bound what decoding costs. Here what follows the
+// image's end takes the file to 65 MiB, without taking the disk space.
+TEST_F(ImageFile, TakesAFileOfAnySize) {
+    const std::string path = Write("long.jpg", MakeJpeg(64, 64));
+    ASSERT_EQ(truncate(path.c_str(), 65L << 20), 0);
+    DecodedImage image;
+    EXPECT_EQ(DecodeImageFile(path.c_str(), 8192, &image), D3D_OK);
+}
+
 TEST_F(ImageFile, RefusesAFileItMayNotRead) {
     const std::string path = Write("secret.jpg", MakeJpeg(16, 16));
     ASSERT_EQ(chmod(path.c_str(), 0), 0);

@@ -2,7 +2,8 @@
 # Writes the seed corpus of the texture loader's fuzzer into tests/fuzz/corpus: small JPEGs the
 # loader takes (baseline, grey, progressive, odd sizes that get scaled) and broken ones it must
 # refuse (truncated, corrupted entropy data, declared sizes of zero and past the device's limit,
-# CMYK, a PNG under a .jpg name). Every file is a few KB at most. Needs ImageMagick's convert.
+# CMYK, a PNG under a .jpg name, 500 scans over 8192 x 8192). Every file is a few KB at most. Needs
+# ImageMagick's convert, and the build's scan_heavy_jpeg (build/bin, or SCAN_HEAVY_JPEG).
 set -euo pipefail
 out=$(cd "$(dirname "$0")" && pwd)/corpus
 mkdir -p "$out"
@@ -45,3 +46,6 @@ size=$(stat -c %s "$out/baseline-420.jpg")
 head -c $((size / 2)) "$out/baseline-420.jpg" >"$out/truncated.jpg"
 cp "$out/baseline-420.jpg" "$out/corrupt-entropy.jpg"
 write_at "$out/corrupt-entropy.jpg" $((size - 40)) ff 00 13 37 ff d9 00 ff
+
+# Nine KB that ask for 500 passes over an 8192 x 8192 image: refused by the decoding work budget.
+"${SCAN_HEAVY_JPEG:-$out/../../../build/bin/scan_heavy_jpeg}" 8192 500 "$out/scans-500-8192.jpg"

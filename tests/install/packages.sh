@@ -26,7 +26,7 @@ diff <(sort "$2") <(dpkg-deb -c "$deb" | listing) >&2 || fail "the .deb's files 
 diff <(sort "$2") <(tar -tvzf "$tarball" | listing) >&2 || fail "the .tar.gz's files differ from $2"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libsdl2-2.0-0 libx11-6 libgl1 libturbojpeg0 libstb0 libstdc++6; do
+for library in libsdl2-2.0-0 libx11-6 libgl1 libjpeg62-turbo libstb0 libstdc++6; do
     tr ',' '\n' <<<"$depends" | awk '{ print $1 }' | grep -qxF "$library" ||
         fail "the .deb does not depend on $library: $depends"
 done

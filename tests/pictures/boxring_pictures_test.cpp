@@ -2,7 +2,12 @@
 // what the lighting implies, its arguments, its benchmark line.
 #include "capture_run.h"
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -66,11 +71,44 @@ TEST(BoxringCaptureArguments, BadArgumentsExitWith2AndSayWhy) {
     for (const char* arguments :
          {"--frame 0", "--frame -3", "--frame x", "--bench 0", "--size 640", "--size 0x480",
           "--size 8193x10", "--size 64x48x2", "--frame", "--colour red", "--bench 5 --frame 2",
-          "--textures /nonexistent-folder"}) {
+          "--frame 10000001", "--bench 10000001", "--textures /nonexistent-folder"}) {
         const CaptureRun run = RunCapture(arguments);
         EXPECT_EQ(2, run.exitCode) << arguments;
         EXPECT_NE(std::string::npos, run.output.find("boxring-capture")) << arguments;
     }
+}
+
+// A picture that cannot be written ends with a message and exit code 1, and leaves nothing under
+// the name asked for nor beside it. A benchmark writes nothing, so a deleted folder is no matter.
+TEST(BoxringCaptureArguments, PicturesThatCannotBeWrittenFailWithExitCode1) {
+    const std::string tool = CAPTURE_TOOL;
+    const std::string gone = std::string(OUTPUT_DIR) + "/deleted-folder";
+    const std::string large = std::string(OUTPUT_DIR) + "/beyond-file-size-limit.png";
+    const std::string fromGone =
+        "mkdir -p " + gone + " && cd " + gone + " && rmdir " + gone + " && ";
+    const std::string cases[] = {
+        tool + " --size 32x24 --out ''",
+        fromGone + tool + " --size 32x24",
+        fromGone + tool + " --size 32x24 --out picture.png",
+        tool + " --size 32x24 --out /dev/full",
+        tool + " --size 32x24 --out /nonexistent-folder/picture.png",
+        // The file system refuses writes past 1 KiB, as a full one would.
+        "trap '' XFSZ; ulimit -f 2; " + tool + " --out " + large,
+    };
+    const std::string log = std::string(OUTPUT_DIR) + "/unwritable.txt";
+    for (const std::string& command : cases) {
+        std::remove(large.c_str());
+        const int status = std::system((command + " >" + log + " 2>&1").c_str());
+        std::ifstream file(log);
+        const std::string output((std::istreambuf_iterator<char>(file)),
+                                 std::istreambuf_iterator<char>());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << command << "\n" << output;
+        EXPECT_NE(std::string::npos, output.find("write")) << command << "\n" << output;
+        EXPECT_NE(0, access(large.c_str(), F_OK)) << command;
+        EXPECT_NE(0, access((large + ".partial").c_str(), F_OK)) << command;
+    }
+    EXPECT_EQ(0,
+              std::system((fromGone + tool + " --bench 2 --size 32x24 >/dev/null 2>&1").c_str()));
 }
 
 TEST(BoxringCaptureArguments, BenchmarkPrintsOneLine) {

@@ -1,6 +1,6 @@
 # shellcheck shell=bash
-# Sourced by the tests that run one program in a real window on the X display (Xvfb when DISPLAY
-# names none): a folder for the session, the program started in a process group of its own and
+# Sourced by the tests that run one program in a real window on a private X display (see
+# scripts/virtual-display.sh): a folder for the session, the program started in a process group of its own and
 # ended with it, failing with the program's output, finding its windows and collecting its exit
 # code. The display runs no window manager, so no window has the keyboard focus unless a test
 # gives it one.

@@ -1,10 +1,23 @@
 #!/usr/bin/env bash
 # Creates the throwaway Wine prefix that the Windows tests of one run share. Mono and Gecko are
-# left out (WINEDLLOVERRIDES in the test environment), so nothing prompts for them.
+# left out (WINEDLLOVERRIDES in the test environment), so nothing prompts for them. A prefix that
+# exists is replaced only when it carries the mark this script leaves in the prefixes it makes:
+# any other is somebody's own, and is neither touched nor its Wine server ended.
 set -euo pipefail
 : "${WINEPREFIX:?WINEPREFIX must name the prefix to create}"
+mark=$WINEPREFIX/made-by-the-windows-tests
 
-wineserver -k 2>/dev/null || true
-rm -rf "$WINEPREFIX"
+if [ -e "$WINEPREFIX" ] && [ ! -f "$mark" ]; then
+    echo "$WINEPREFIX was not made by the tests: not replacing it" >&2
+    exit 1
+fi
+if [ -e "$WINEPREFIX" ]; then
+    wineserver -k 2>/dev/null || true
+    rm -rf "$WINEPREFIX"
+fi
+mkdir -p "$WINEPREFIX"
+touch "$mark"
+source "$(dirname "$0")/../../scripts/virtual-display.sh"
+trap '[ -n "$VIRTUAL_DISPLAY_PID" ] && kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true' EXIT
 wineboot -i
 wineserver -w

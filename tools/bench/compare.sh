@@ -10,20 +10,21 @@ frames=${2:-2000}
 runs=${3:-5}
 
 source "$(dirname "$0")/../../scripts/virtual-display.sh"
-trap '[ -n "${VIRTUAL_DISPLAY_PID:-}" ] && kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true' EXIT
+timing=$(mktemp)
+trap 'rm -f "$timing"; [ -n "${VIRTUAL_DISPLAY_PID:-}" ] && kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true' EXIT
+trap 'exit 1' HUP INT TERM
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 field() { sed -n "s/.*$1=\([0-9.]*\).*/\1/p"; }
 
 ours=() plain=() first=() memory=()
 for _ in $(seq "$runs"); do
-    line=$(/usr/bin/time -v -o /tmp/bench-time.$$ "$build/bin/boxring-capture" --bench "$frames" 2>/dev/null)
+    line=$(/usr/bin/time -v -o "$timing" "$build/bin/boxring-capture" --bench "$frames" 2>/dev/null)
     ours+=("$(echo "$line" | field fps)")
     first+=("$(echo "$line" | field first_frame_ms)")
-    memory+=("$(sed -n 's/.*Maximum resident set size (kbytes): //p' /tmp/bench-time.$$)")
+    memory+=("$(sed -n 's/.*Maximum resident set size (kbytes): //p' "$timing")")
     plain+=("$("$build/bin/plain_gl_cubes" "$frames" | field fps)")
 done
-rm -f /tmp/bench-time.$$
 
 ours_median=$(printf '%s\n' "${ours[@]}" | median)
 plain_median=$(printf '%s\n' "${plain[@]}" | median)

@@ -5,43 +5,14 @@
 #include <d3d9.h>
 #include <d3dx9.h>
 
-#include <benchmark/benchmark.h>
+#include "bench_device.h"
 
-#include <cstdio>
-#include <cstring>
+#include <benchmark/benchmark.h>
 
 namespace {
 
-LRESULT CALLBACK QuietWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-IDirect3DDevice9* CreateDevice() {
-    WNDCLASSEXA windowClass;
-    std::memset(&windowClass, 0, sizeof(windowClass));
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = QuietWindowProc;
-    windowClass.lpszClassName = "TextureLoadingBench";
-    RegisterClassExA(&windowClass);
-    HWND window = CreateWindowExA(0, "TextureLoadingBench", "texture loading", WS_OVERLAPPEDWINDOW,
-                                  0, 0, 320, 240, NULL, NULL, GetModuleHandleA(NULL), NULL);
-    IDirect3D9* direct3d = Direct3DCreate9(D3D_SDK_VERSION);
-    if (window == NULL || direct3d == NULL) {
-        return NULL;
-    }
-    D3DPRESENT_PARAMETERS parameters;
-    std::memset(&parameters, 0, sizeof(parameters));
-    parameters.Windowed = TRUE;
-    parameters.SwapEffect = D3DSWAPEFFECT_DISCARD;
-    parameters.hDeviceWindow = window;
-    IDirect3DDevice9* device = NULL;
-    direct3d->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, window,
-                           D3DCREATE_SOFTWARE_VERTEXPROCESSING, &parameters, &device);
-    return device;
-}
-
 void LoadFiveTextures(benchmark::State& state) {
-    static IDirect3DDevice9* device = CreateDevice();
+    static IDirect3DDevice9* device = CreateBenchDevice();
     if (device == NULL) {
         state.SkipWithError("no Direct3D device");
         return;

@@ -29,6 +29,12 @@ void InstallLossSignal() {
     installed = true;
 }
 
+// Before main: a SIGUSR1 that comes before any device exists must not end the process, whichever
+// entry point it has (the programs' or a tool's own main).
+__attribute__((constructor)) void InstallLossSignalAtStart() {
+    InstallLossSignal();
+}
+
 bool TakeLossSignal() {
     if (g_lossRequested == 0) {
         return false;

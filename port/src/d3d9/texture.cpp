@@ -69,10 +69,10 @@ bool Texture::Fill() {
     generation_ = host_->Generation();
     glGenTextures(1, &name_);
     glBindTexture(GL_TEXTURE_2D, name_);
-    // The default sampler state of Direct3D: point sampling, no mip filter.
-    minFilter_ = magFilter_ = GL_NEAREST;
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter_);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, magFilter_);
+    // A mip filter while the levels are given: a driver may then make room for the whole chain
+    // with level 0 (Mesa does), instead of for level 0 alone, to be copied into a chain of all
+    // levels at the first draw and held twice until then.
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST_MIPMAP_NEAREST);
     // The first row given becomes t = 0, which is where Direct3D puts v = 0: the top row.
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     UploadLevel(0, width, height, rgba_.data());
@@ -94,6 +94,10 @@ bool Texture::Fill() {
     } catch (const std::bad_alloc&) {
         filled = false;
     }
+    // The default sampler state of Direct3D: point sampling, no mip filter.
+    minFilter_ = magFilter_ = GL_NEAREST;
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter_);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, magFilter_);
     if (glGetError() != GL_NO_ERROR || !filled) {
         glDeleteTextures(1, &name_);
         name_ = 0;

@@ -10,33 +10,12 @@
 #include <cstdio>
 #include <memory>
 #include <new>
-#include <vector>
 
 namespace {
-
-// No JPEG this loader can accept comes near this size; larger files are refused unread.
-const long MAX_FILE_BYTES = 64L * 1024 * 1024;
 
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
-
-HRESULT ReadWholeFile(const char* path, std::vector<uint8_t>* bytes) {
-    struct stat status;
-    if (stat(path, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size <= 0 ||
-        status.st_size > MAX_FILE_BYTES) {
-        return D3DXERR_INVALIDDATA;
-    }
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "rb"));
-    if (!file) {
-        return D3DXERR_INVALIDDATA;
-    }
-    bytes->resize((size_t)status.st_size);
-    if (std::fread(bytes->data(), 1, bytes->size(), file.get()) != bytes->size()) {
-        return D3DXERR_INVALIDDATA;
-    }
-    return D3D_OK;
-}
 
 UINT NextPowerOfTwo(UINT value) {
     UINT power = 1;
@@ -54,13 +33,18 @@ std::unique_ptr<uint8_t[]> NewPixels(UINT width, UINT height) {
     return std::unique_ptr<uint8_t[]>(new (std::nothrow) uint8_t[(size_t)width * height * 4]);
 }
 
+// The file is read as the decoder goes. Its size is not limited, as the image's size and the
+// decoding work are: a valid 8192 x 8192 image of high quality may take well over 64 MiB.
 HRESULT DecodeImageFile(const char* path, UINT maxSide, DecodedImage* image) {
-    std::vector<uint8_t> bytes;
-    const HRESULT read = ReadWholeFile(path, &bytes);
-    if (FAILED(read)) {
-        return read;
+    struct stat status;
+    if (stat(path, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size <= 0) {
+        return D3DXERR_INVALIDDATA;
     }
-    return DecodeJpeg(bytes.data(), bytes.size(), maxSide, image);
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "rb"));
+    if (!file) {
+        return D3DXERR_INVALIDDATA;
+    }
+    return DecodeJpeg(file.get(), maxSide, image);
 }
 
 HRESULT ScaleToPowerOfTwo(DecodedImage* image) {

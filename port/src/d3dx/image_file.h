@@ -14,8 +14,9 @@ struct DecodedImage {
 };
 
 // Decodes the JPEG file at path. Refuses, before allocating any pixels, an image wider or higher
-// than maxSide. Returns D3D_OK, D3DXERR_INVALIDDATA for a file that is missing, unreadable, not a
-// regular file, not a complete JPEG image or a progressive one of over 500 scans,
+// than maxSide, and, as soon as a scan that passes it begins, one whose scans take more decoding
+// work than the budget (jpeg_decoder.h). Returns D3D_OK, D3DXERR_INVALIDDATA for a file that is
+// missing, unreadable, not a regular file, not a complete JPEG image, or over the work budget,
 // D3DERR_NOTAVAILABLE for an image that is too large, or E_OUTOFMEMORY.
 HRESULT DecodeImageFile(const char* path, UINT maxSide, DecodedImage* image);
 

@@ -1,6 +1,6 @@
 // JPEG decoding with stb_image, compiled into the program where no system decoder can be linked
 // (the browser build). stb_image refuses a stream without its end marker, so a cut-off file is
-// refused; it has no limit of its own on scans, so they are counted first.
+// refused; it has no bound of its own on scans, so their number and work are measured first.
 #include "jpeg_decoder.h"
 #include "jpeg_scans.h"
 
@@ -8,9 +8,10 @@
 
 #include <stb/stb_image.h>
 
-#include <cstdlib>
+#include <cstdint>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -20,12 +21,28 @@ struct StbFree {
 
 const int RGBA = 4;
 
+// stb_image decodes from memory, so the whole file is read; it counts sizes in ints.
+HRESULT ReadWholeFile(std::FILE* file, std::vector<uint8_t>* bytes) {
+    uint8_t chunk[65536];
+    size_t read = 0;
+    while ((read = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
+        if (bytes->size() + read > (size_t)INT32_MAX) {
+            return D3DXERR_INVALIDDATA;
+        }
+        bytes->insert(bytes->end(), chunk, chunk + read);
+    }
+    return std::ferror(file) ? D3DXERR_INVALIDDATA : D3D_OK;
+}
+
 } // namespace
 
-HRESULT DecodeJpeg(const uint8_t* bytes, size_t size, UINT maxSide, DecodedImage* image) {
-    if (size > (size_t)INT32_MAX || CountJpegScans(bytes, size) > MAX_JPEG_SCANS) {
-        return D3DXERR_INVALIDDATA;
+HRESULT DecodeJpeg(std::FILE* file, UINT maxSide, DecodedImage* image) {
+    std::vector<uint8_t> contents;
+    if (const HRESULT read = ReadWholeFile(file, &contents); FAILED(read)) {
+        return read;
     }
+    const uint8_t* bytes = contents.data();
+    const size_t size = contents.size();
     int width = 0;
     int height = 0;
     int channels = 0;
@@ -35,6 +52,10 @@ HRESULT DecodeJpeg(const uint8_t* bytes, size_t size, UINT maxSide, DecodedImage
     }
     if ((UINT)width > maxSide || (UINT)height > maxSide) {
         return D3DERR_NOTAVAILABLE;
+    }
+    const JpegScanWork work = MeasureJpegScans(bytes, size);
+    if (work.scans > MAX_JPEG_SCANS || work.blockVisits > MAX_JPEG_BLOCK_VISITS) {
+        return D3DXERR_INVALIDDATA;
     }
     std::unique_ptr<uint8_t[]> pixels = NewPixels((UINT)width, (UINT)height);
     if (!pixels) {

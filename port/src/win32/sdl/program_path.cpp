@@ -5,10 +5,13 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstring>
 
 namespace {
 
-// The executable's path, read once; empty when it cannot be read.
+// The executable's path, read once: the file a symbolic link to it points to, with '\' for '/'.
+// Empty when it cannot be read, or when a name in it holds a '\' of its own: that path would read
+// as another one, and lead to another folder.
 char g_programPath[PATH_MAX + 1];
 errno_t g_programPathError = -1;
 
@@ -19,6 +22,10 @@ errno_t ReadProgramPath() {
         return errno;
     }
     g_programPath[length] = '\0';
+    if (std::strchr(g_programPath, '\\') != nullptr) {
+        g_programPath[0] = '\0';
+        return EINVAL;
+    }
     for (char* c = g_programPath; *c != '\0'; ++c) {
         if (*c == '/') {
             *c = '\\';
