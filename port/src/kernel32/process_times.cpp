@@ -1,5 +1,7 @@
 // Process times on Linux: the start from /proc/self/stat, CPU times from getrusage, the wall
 // clock from CLOCK_REALTIME, all as FILETIME counts of 100 ns since 1601.
+#include "file_time.h"
+
 #include <windows.h>
 
 #include <sys/resource.h>
@@ -12,19 +14,7 @@
 
 namespace {
 
-// The pseudo-handle Windows gives for the current process.
-HANDLE const CURRENT_PROCESS = (HANDLE)(intptr_t)-1;
-
 const uint64_t TICKS_PER_SECOND = 10000000;
-// From 1 January 1601 to 1 January 1970, in 100 ns ticks.
-const uint64_t UNIX_EPOCH_TICKS = 116444736000000000ull;
-
-FILETIME FileTimeOf(uint64_t ticks) {
-    FILETIME time;
-    time.dwLowDateTime = (DWORD)(ticks & 0xFFFFFFFFu);
-    time.dwHighDateTime = (DWORD)(ticks >> 32);
-    return time;
-}
 
 uint64_t TicksOf(const timespec& time) {
     return (uint64_t)time.tv_sec * TICKS_PER_SECOND + (uint64_t)time.tv_nsec / 100;

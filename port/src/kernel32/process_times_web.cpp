@@ -2,6 +2,8 @@
 // clock's origin), and the wall clock is that origin plus the performance clock, both as FILETIME
 // counts of 100 ns since 1601. The browser does not say how much processor time the page used:
 // the kernel and user times are 0.
+#include "file_time.h"
+
 #include <windows.h>
 
 #include <emscripten.h>
@@ -10,19 +12,7 @@
 
 namespace {
 
-// The pseudo-handle Windows gives for the current process.
-HANDLE const CURRENT_PROCESS = (HANDLE)(intptr_t)-1;
-
 const double TICKS_PER_MILLISECOND = 10000.0;
-// From 1 January 1601 to 1 January 1970, in 100 ns ticks.
-const uint64_t UNIX_EPOCH_TICKS = 116444736000000000ull;
-
-FILETIME FileTimeOf(uint64_t ticks) {
-    FILETIME time;
-    time.dwLowDateTime = (DWORD)(ticks & 0xFFFFFFFFu);
-    time.dwHighDateTime = (DWORD)(ticks >> 32);
-    return time;
-}
 
 FILETIME FileTimeOfUnixMilliseconds(double milliseconds) {
     return FileTimeOf(UNIX_EPOCH_TICKS + (uint64_t)(milliseconds * TICKS_PER_MILLISECOND));

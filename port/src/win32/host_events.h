@@ -10,3 +10,13 @@
 // host asks the process to quit), WM_SIZE when a window is resized, minimised or restored. Returns
 // none before the first window exists.
 std::vector<MSG> TakeHostEvents();
+
+// A message as a host event gives it; the queue stamps its time when it posts it.
+inline MSG HostMessage(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    MSG msg = {};
+    msg.hwnd = window;
+    msg.message = message;
+    msg.wParam = wParam;
+    msg.lParam = lParam;
+    return msg;
+}

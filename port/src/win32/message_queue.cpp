@@ -14,11 +14,7 @@ bool g_quitPosted = false;
 int g_quitCode = 0;
 
 MSG MakeMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    MSG msg = {};
-    msg.hwnd = window;
-    msg.message = message;
-    msg.wParam = wParam;
-    msg.lParam = lParam;
+    MSG msg = HostMessage(window, message, wParam, lParam);
     msg.time = (DWORD)std::chrono::duration_cast<std::chrono::milliseconds>(
                    std::chrono::steady_clock::now().time_since_epoch())
                    .count();

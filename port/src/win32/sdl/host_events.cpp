@@ -8,15 +8,6 @@
 
 namespace {
 
-MSG Message(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    MSG msg = {};
-    msg.hwnd = window;
-    msg.message = message;
-    msg.wParam = wParam;
-    msg.lParam = lParam;
-    return msg;
-}
-
 void AddWindowEvent(const SDL_WindowEvent& event, std::vector<MSG>* messages) {
     HWND window = WindowOfHostId(event.windowID);
     if (window == nullptr) {
@@ -24,10 +15,10 @@ void AddWindowEvent(const SDL_WindowEvent& event, std::vector<MSG>* messages) {
     }
     switch (event.event) {
     case SDL_WINDOWEVENT_CLOSE:
-        messages->push_back(Message(window, WM_CLOSE, 0, 0));
+        messages->push_back(HostMessage(window, WM_CLOSE, 0, 0));
         break;
     case SDL_WINDOWEVENT_MINIMIZED:
-        messages->push_back(Message(window, WM_SIZE, SIZE_MINIMIZED, 0));
+        messages->push_back(HostMessage(window, WM_SIZE, SIZE_MINIMIZED, 0));
         break;
     case SDL_WINDOWEVENT_SIZE_CHANGED:
     case SDL_WINDOWEVENT_RESTORED: {
@@ -35,8 +26,8 @@ void AddWindowEvent(const SDL_WindowEvent& event, std::vector<MSG>* messages) {
         GetClientRect(window, &client);
         const bool maximized =
             (SDL_GetWindowFlags(SDL_GetWindowFromID(event.windowID)) & SDL_WINDOW_MAXIMIZED) != 0;
-        messages->push_back(Message(window, WM_SIZE, maximized ? SIZE_MAXIMIZED : SIZE_RESTORED,
-                                    MAKELPARAM(client.right, client.bottom)));
+        messages->push_back(HostMessage(window, WM_SIZE, maximized ? SIZE_MAXIMIZED : SIZE_RESTORED,
+                                        MAKELPARAM(client.right, client.bottom)));
         break;
     }
     default:
@@ -57,7 +48,7 @@ std::vector<MSG> TakeHostEvents() {
             AddWindowEvent(event.window, &messages);
         } else if (event.type == SDL_QUIT) {
             for (HWND window : LiveWindows()) {
-                messages.push_back(Message(window, WM_CLOSE, 0, 0));
+                messages.push_back(HostMessage(window, WM_CLOSE, 0, 0));
             }
         }
     }

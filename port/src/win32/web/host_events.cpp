@@ -10,10 +10,7 @@ std::vector<MSG> TakeHostEvents() {
          number = port_web_take_close_request()) {
         HWND window = WindowOfNumber(number);
         if (window != nullptr) {
-            MSG msg = {};
-            msg.hwnd = window;
-            msg.message = WM_CLOSE;
-            messages.push_back(msg);
+            messages.push_back(HostMessage(window, WM_CLOSE));
         }
     }
     return messages;
