@@ -2,10 +2,12 @@
 #include "device.h"
 
 #include "apply_state.h"
-#include "device_loss.h"
+#include "loss_signal.h"
 #include "translate.h"
 
 #include "../port_log.h"
+
+#include <port_test.h>
 
 #include <algorithm>
 #include <new>
@@ -117,6 +119,13 @@ void Device::ResetState() {
 void Device::SimulateLoss() {
     lost_ = true;
     lostAt_ = std::chrono::steady_clock::now();
+}
+
+void PortSimulateDeviceLoss(IDirect3DDevice9* device) {
+    Device* ours = dynamic_cast<Device*>(device);
+    if (ours != nullptr) {
+        ours->SimulateLoss();
+    }
 }
 
 void Device::NoticeLossSignal() {

@@ -1,4 +1,4 @@
-// Simulated device loss: PortSimulateDeviceLoss for tests, SIGUSR1 for a running program.
+// Device loss asked for from outside a running program: SIGUSR1.
 #pragma once
 
 // Installs the SIGUSR1 handler once per process.

@@ -1,8 +1,5 @@
-#include "device_loss.h"
-
-#include "device.h"
-
-#include <port_test.h>
+// SIGUSR1, which makes the next device that asks lost, as the simulated loss of port_test.h does.
+#include "loss_signal.h"
 
 #include <csignal>
 
@@ -41,11 +38,4 @@ bool TakeLossSignal() {
     }
     g_lossRequested = 0;
     return true;
-}
-
-void PortSimulateDeviceLoss(IDirect3DDevice9* device) {
-    Device* ours = dynamic_cast<Device*>(device);
-    if (ours != nullptr) {
-        ours->SimulateLoss();
-    }
 }
