@@ -3,6 +3,7 @@
 // only shows pixels and reports what happens to them.
 #pragma once
 
+#include <memory>
 #include <string>
 
 class HostWindow {
@@ -17,4 +18,5 @@ class HostWindow {
 
 // Opens a hidden host window titled title (UTF-8) whose client area is width x height, its frame's
 // top-left at x, y; null, with the reason on stderr, when the host cannot.
-HostWindow* CreateHostWindow(const std::string& title, int x, int y, int width, int height);
+std::unique_ptr<HostWindow> CreateHostWindow(const std::string& title, int x, int y, int width,
+                                             int height);

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <memory>
 #include <string>
 
 namespace {
@@ -24,7 +25,7 @@ const LONG FRAME_BOTTOM = 8;
 const ATOM FIRST_CLASS_ATOM = 0xC000;
 
 struct WindowRecord {
-    HostWindow* host;
+    std::unique_ptr<HostWindow> host;
     WNDPROC procedure;
     bool destroying;
 };
@@ -53,7 +54,7 @@ bool IsLiveWindow(HWND window) {
 
 HostWindow* HostOf(HWND window) {
     const WindowRecord* record = FindWindowRecord(window);
-    return record == nullptr ? nullptr : record->host;
+    return record == nullptr ? nullptr : record->host.get();
 }
 
 std::vector<HWND> LiveWindows() {
@@ -97,12 +98,12 @@ HWND WINAPI CreateWindowExA(DWORD, LPCSTR className, LPCSTR windowName, DWORD st
     const int clientWidth = std::max(width - (int)(frame.right - frame.left), 1);
     const int clientHeight = std::max(height - (int)(frame.bottom - frame.top), 1);
     const std::string title = Utf8FromAnsi(windowName == nullptr ? "" : windowName);
-    HostWindow* host = CreateHostWindow(title, x, y, clientWidth, clientHeight);
+    std::unique_ptr<HostWindow> host = CreateHostWindow(title, x, y, clientWidth, clientHeight);
     if (host == nullptr) {
         return nullptr;
     }
     HWND window = reinterpret_cast<HWND>(++g_handleCount);
-    g_windows[window] = WindowRecord{host, windowClass->second, false};
+    g_windows[window] = WindowRecord{std::move(host), windowClass->second, false};
     PortLogInfo("win32: window \"%s\" %d x %d, client area %d x %d", title.c_str(), width, height,
                 clientWidth, clientHeight);
     return window;
@@ -122,9 +123,9 @@ BOOL WINAPI ShowWindow(HWND window, int showCommand) {
     return wasVisible;
 }
 
-// The host window is hidden, not destroyed: the Direct3D stand-in may still hold it for a device
-// that the program releases only after its window has gone, as it does when the window is closed.
-// It lasts, hidden, until the process ends.
+// What the host shows is hidden, not destroyed: the Direct3D stand-in may still hold it for a
+// device that the program releases only after its window has gone, as it does when the window is
+// closed. It lasts, hidden, until the process ends; the record and its host object go at once.
 BOOL WINAPI DestroyWindow(HWND window) {
     WindowRecord* record = FindWindowRecord(window);
     if (record == nullptr || record->destroying) {

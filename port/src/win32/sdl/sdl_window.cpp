@@ -24,7 +24,8 @@ void SetWindowGlAttributes() {
 
 } // namespace
 
-HostWindow* CreateHostWindow(const std::string& title, int x, int y, int width, int height) {
+std::unique_ptr<HostWindow> CreateHostWindow(const std::string& title, int x, int y, int width,
+                                             int height) {
     if (!StartVideo()) {
         return nullptr;
     }
@@ -38,7 +39,7 @@ HostWindow* CreateHostWindow(const std::string& title, int x, int y, int width, 
         std::fprintf(stderr, "CreateWindowExA: %s\n", SDL_GetError());
         return nullptr;
     }
-    return new SdlWindow(sdl);
+    return std::make_unique<SdlWindow>(sdl);
 }
 
 bool SdlWindow::Visible() const {

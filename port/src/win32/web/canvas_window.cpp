@@ -31,8 +31,10 @@ class CanvasWindow : public HostWindow {
 
 } // namespace
 
-HostWindow* CreateHostWindow(const std::string& title, int, int, int width, int height) {
-    return new CanvasWindow(port_web_create_window(title.c_str(), width, height), width, height);
+std::unique_ptr<HostWindow> CreateHostWindow(const std::string& title, int, int, int width,
+                                             int height) {
+    return std::make_unique<CanvasWindow>(port_web_create_window(title.c_str(), width, height),
+                                          width, height);
 }
 
 std::string CanvasSelectorOf(HWND window) {
