@@ -15,7 +15,15 @@ bool SpeaksGlslEs() {
     return version != nullptr && std::strstr(version, "GLSL ES") != nullptr;
 }
 
-void PrintLog(const char* what, const std::vector<char>& log) {
+// Writes what failed with the info log of the shader or program, read through the getters of its
+// kind (glGetShaderiv and glGetShaderInfoLog, or the program's).
+void PrintLog(const char* what, GLuint object,
+              void(GL_APIENTRY* getParameter)(GLuint, GLenum, GLint*),
+              void(GL_APIENTRY* getLog)(GLuint, GLsizei, GLsizei*, GLchar*)) {
+    GLint length = 0;
+    getParameter(object, GL_INFO_LOG_LENGTH, &length);
+    std::vector<char> log((size_t)length + 1, '\0');
+    getLog(object, length, nullptr, log.data());
     std::fprintf(stderr, "d3d9: %s failed: %s\n", what, log.data());
 }
 
@@ -30,11 +38,8 @@ GLuint CompileShader(GLenum stage, const std::string& defines, const char* sourc
     GLint compiled = GL_FALSE;
     glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
     if (compiled != GL_TRUE) {
-        GLint length = 0;
-        glGetShaderiv(shader, GL_INFO_LOG_LENGTH, &length);
-        std::vector<char> log((size_t)length + 1, '\0');
-        glGetShaderInfoLog(shader, length, nullptr, log.data());
-        PrintLog(stage == GL_VERTEX_SHADER ? "vertex shader" : "fragment shader", log);
+        PrintLog(stage == GL_VERTEX_SHADER ? "vertex shader" : "fragment shader", shader,
+                 glGetShaderiv, glGetShaderInfoLog);
         glDeleteShader(shader);
         return 0;
     }
@@ -66,11 +71,7 @@ GLuint BuildProgram(const std::string& defines, const char* vertexSource,
     GLint linked = GL_FALSE;
     glGetProgramiv(program, GL_LINK_STATUS, &linked);
     if (linked != GL_TRUE) {
-        GLint length = 0;
-        glGetProgramiv(program, GL_INFO_LOG_LENGTH, &length);
-        std::vector<char> log((size_t)length + 1, '\0');
-        glGetProgramInfoLog(program, length, nullptr, log.data());
-        PrintLog("linking a program", log);
+        PrintLog("linking a program", program, glGetProgramiv, glGetProgramInfoLog);
         glDeleteProgram(program);
         return 0;
     }
