@@ -1,8 +1,6 @@
-# Sourced: what Debian's Emscripten and the Node tools need. emcc loads Debian's node modules
-# (NODE_PATH) and wants Debian's python3 before any other on PATH; npm must not download a browser
-# (the tools drive Debian's Chromium).
-export NODE_PATH=/usr/share/nodejs
-export PATH="/usr/bin:$PATH"
+# Sourced: building the web preset and installing the Node tools. The web preset gives emcc what it
+# needs (Debian's node modules and python3); npm must not download a browser (the tools drive
+# Debian's Chromium).
 export PUPPETEER_SKIP_DOWNLOAD=1
 
 # build_web: configures and builds the web preset into build-web/.

@@ -60,7 +60,6 @@
             window.captureResult = captureResult(code);
             if (printed.length > 0) statusLine.textContent += ' ' + printed.join(' ');
         }
-        document.dispatchEvent(new CustomEvent('programended', {detail: code}));
     }
 
     function aborted(reason) {
@@ -68,7 +67,6 @@
         document.body.classList.add('ended');
         window.programError = String(reason);
         statusLine.textContent = settings.program + ' failed: ' + reason;
-        document.dispatchEvent(new CustomEvent('programended', {detail: null}));
     }
 
     window.Module = {

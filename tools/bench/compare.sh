@@ -14,8 +14,7 @@ timing=$(mktemp)
 trap 'rm -f "$timing"; [ -n "${VIRTUAL_DISPLAY_PID:-}" ] && kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true' EXIT
 trap 'exit 1' HUP INT TERM
 
-median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-field() { sed -n "s/.*$1=\([0-9.]*\).*/\1/p"; }
+source "$(dirname "$0")/stats.sh"
 
 ours=() plain=() first=() memory=()
 for _ in $(seq "$runs"); do

@@ -12,8 +12,8 @@ runs=${4:-5}
 source "$(dirname "$0")/../../scripts/virtual-display.sh"
 trap '[ -n "${VIRTUAL_DISPLAY_PID:-}" ] && kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true' EXIT
 
-median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-fps() { "$1" --bench "$frames" | sed -n 's/.*fps=\([0-9.]*\).*/\1/p'; }
+source "$(dirname "$0")/stats.sh"
+fps() { "$1" --bench "$frames" | field fps; }
 
 for program in boxring texcross; do
     old_fps=() new_fps=()

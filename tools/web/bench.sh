@@ -13,8 +13,7 @@ runs=${3:-5}
 source scripts/virtual-display.sh
 trap '[ -n "${VIRTUAL_DISPLAY_PID:-}" ] && kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true' EXIT
 
-median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-field() { sed -n "s/.*$1=\([0-9.]*\).*/\1/p"; }
+source "$(dirname "$0")/../bench/stats.sh"
 
 native=() browser=() native_first=() browser_first=()
 for _ in $(seq "$runs"); do

@@ -2,7 +2,7 @@
 // downloads a browser.
 import puppeteer from 'puppeteer-core';
 
-export const CHROMIUM = process.env.CHROMIUM || '/usr/bin/chromium';
+const CHROMIUM = process.env.CHROMIUM || '/usr/bin/chromium';
 
 export function launchBrowser() {
     return puppeteer.launch({
@@ -12,13 +12,11 @@ export function launchBrowser() {
     });
 }
 
-// Opens url in a new page that collects its console lines and errors (the exit that ends a
-// program's code is no error).
+// Opens url in a new page that collects its errors (the exit that ends a program's code is no
+// error).
 export async function openPage(browser, url) {
     const page = await browser.newPage();
-    page.consoleLines = [];
     page.errors = [];
-    page.on('console', (message) => page.consoleLines.push(message.text()));
     page.on('pageerror', (error) => {
         if (error.message !== 'ExitStatus') page.errors.push(error.message);
     });

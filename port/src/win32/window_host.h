@@ -16,7 +16,7 @@ class HostWindow {
     virtual void ClientSize(int* width, int* height) const = 0;
 };
 
-// Opens a hidden host window titled title (UTF-8) whose client area is width x height, its frame's
+// Opens a hidden host window titled title (UTF-8) whose client area is width x height with its
 // top-left at x, y; null, with the reason on stderr, when the host cannot.
 std::unique_ptr<HostWindow> CreateHostWindow(const std::string& title, int x, int y, int width,
                                              int height);

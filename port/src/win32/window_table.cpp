@@ -98,7 +98,8 @@ HWND WINAPI CreateWindowExA(DWORD, LPCSTR className, LPCSTR windowName, DWORD st
     const int clientWidth = std::max(width - (int)(frame.right - frame.left), 1);
     const int clientHeight = std::max(height - (int)(frame.bottom - frame.top), 1);
     const std::string title = Utf8FromAnsi(windowName == nullptr ? "" : windowName);
-    std::unique_ptr<HostWindow> host = CreateHostWindow(title, x, y, clientWidth, clientHeight);
+    std::unique_ptr<HostWindow> host =
+        CreateHostWindow(title, x - (int)frame.left, y - (int)frame.top, clientWidth, clientHeight);
     if (host == nullptr) {
         return nullptr;
     }

@@ -30,10 +30,8 @@ std::unique_ptr<HostWindow> CreateHostWindow(const std::string& title, int x, in
         return nullptr;
     }
     SetWindowGlAttributes();
-    RECT frame = {0, 0, 0, 0};
-    AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
     SDL_Window* sdl =
-        SDL_CreateWindow(title.c_str(), x - frame.left, y - frame.top, width, height,
+        SDL_CreateWindow(title.c_str(), x, y, width, height,
                          SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
     if (sdl == nullptr) {
         std::fprintf(stderr, "CreateWindowExA: %s\n", SDL_GetError());
