@@ -1,9 +1,8 @@
-// Message boxes through SDL's. Each box is also written to stderr as one line, so runs without a
-// screen show it; when SDL cannot show the box, the call still returns IDOK at once. A termination
-// request (SIGINT, SIGTERM) while a box is up ends the program with exit code 1, as dismissing any
-// box here does, and ends the process that shows the box with it.
+// Message boxes through SDL's; when SDL cannot show the box, the call still returns at once. A
+// termination request (SIGINT, SIGTERM) while a box is up ends the program with exit code 1, as
+// dismissing any box here does, and ends the process that shows the box with it.
 #include "../../host_window.h"
-#include "../text.h"
+#include "../host_message_box.h"
 #include "video.h"
 
 #include <SDL.h>
@@ -73,17 +72,9 @@ class TerminationDuringBox {
     struct sigaction previous_[2];
 };
 
-// A warning box with one OK button that Return and Escape both press.
-int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption) {
-    std::string line = caption + ": " + text;
-    for (char& c : line) {
-        if (c == '\n' || c == '\r') {
-            c = ' ';
-        }
-    }
-    std::fprintf(stderr, "%s\n", line.c_str());
-    std::fflush(stderr);
+} // namespace
 
+void ShowHostMessageBox(HWND owner, const std::string& text, const std::string& caption) {
     SDL_MessageBoxButtonData button = {};
     button.flags =
         SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT;
@@ -103,17 +94,4 @@ int ShowMessageBox(HWND owner, const std::string& text, const std::string& capti
     if (videoStarted && SDL_ShowMessageBox(&box, &pressed) != 0) {
         std::fprintf(stderr, "The message box could not be shown: %s\n", SDL_GetError());
     }
-    return IDOK;
-}
-
-} // namespace
-
-int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT) {
-    return ShowMessageBox(owner, Utf8FromAnsi(text == nullptr ? "" : text),
-                          Utf8FromAnsi(caption == nullptr ? "Error" : caption));
-}
-
-int WINAPI MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT) {
-    return ShowMessageBox(owner, Utf8FromWide(text == nullptr ? L"" : text),
-                          Utf8FromWide(caption == nullptr ? L"Error" : caption));
 }
