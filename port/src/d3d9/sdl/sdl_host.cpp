@@ -62,8 +62,8 @@ class SdlHost : public Host {
 
     GLuint WindowFramebuffer() const override { return 0; }
 
-    // Mesa keeps windows as B, G, R, A bytes and copies a back buffer stored the same way, by blit or
-    // by the present quad, as plain rows; from R, G, B, A it converts every pixel, which costs a
+    // Mesa keeps windows as B, G, R, A bytes and copies a back buffer stored the same way, by blit
+    // or by the present quad, as plain rows; from R, G, B, A it converts every pixel, which costs a
     // third of boxring's frame rate. Desktop OpenGL takes BGRA data for an RGBA texture.
     GLenum BackBufferFormat() const override { return GL_BGRA_EXT; }
 
