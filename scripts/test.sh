@@ -13,10 +13,20 @@ scripts/install-web-deps.sh
 cmake --preset default >/dev/null
 cmake --build --preset default -j "$(nproc)"
 
-# The Windows build (mingw-w64), whose programs the windows tests run under Wine.
+# The 64-bit Windows build (mingw-w64), whose programs the windows tests run under 64-bit Wine.
 scripts/install-wine-deps.sh
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$(nproc)"
+
+# The 32-bit Windows build, only where 32-bit programs run; its tests report themselves skipped
+# elsewhere.
+if reason=$(scripts/runs-32-bit-code.sh 2>&1); then
+    scripts/install-wine-x86-deps.sh
+    cmake --preset windows-x86 >/dev/null
+    cmake --build --preset windows-x86 -j "$(nproc)"
+else
+    echo "Not building the 32-bit Windows build (windows-x86): $reason"
+fi
 
 # The browser build (Emscripten), whose pages the web tests open in Chromium.
 (

@@ -18,7 +18,8 @@ sleep 1
 
 tests='loop_tests|win32_tests|capture_pictures_tests|e2e_boxring_escape'
 windows_bin=$(sed -n 's/^WINDOWS_BUILD_DIR:PATH=//p' "$build/CMakeCache.txt")/bin
-if command -v wine >/dev/null && [ -f "$windows_bin/boxring.exe" ]; then
+wine=$(sed -n 's/^WINE64_LOADER:FILEPATH=//p' "$build/CMakeCache.txt")
+if [ -x "$wine" ] && [ -f "$windows_bin/boxring.exe" ]; then
     tests="$tests|windows_boxring_escape"
 fi
 status=0

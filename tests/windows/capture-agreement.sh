@@ -29,7 +29,7 @@ if [ "${4:-}" = block-textures ]; then
             -sampling-factor 1x1 -quality 100 "$textures/tex$k.jpg"
     done
     native_options+=(--textures "$textures")
-    windows_options+=(--textures "$(winepath -w "$textures")")
+    windows_options+=(--textures "$("$WINE" winepath -w "$textures")")
 fi
 
 # Absolute paths: the tools may change the working directory to find their images.
@@ -37,8 +37,9 @@ native=$SESSION_DIR/native.png
 windows=$SESSION_DIR/windows.png
 timeout -k 5 60 "$native_tool" "${native_options[@]}" --out "$native" ||
     fail "$native_tool could not capture frame $frame"
-timeout -k 5 60 wine "$windows_tool" "${windows_options[@]}" --out "$(winepath -w "$windows")" \
-    >"$PROGRAM_LOG" 2>&1 || fail "$windows_tool could not capture frame $frame under Wine"
+windows_options+=(--out "$("$WINE" winepath -w "$windows")")
+timeout -k 5 60 "$WINE" "$windows_tool" "${windows_options[@]}" >"$PROGRAM_LOG" 2>&1 ||
+    fail "$windows_tool could not capture frame $frame under Wine"
 if ! python3 "$(dirname "$0")/frame_agreement.py" "$native" "$windows"; then
     cp "$native" "$kept-native.png"
     cp "$windows" "$kept-windows.png"

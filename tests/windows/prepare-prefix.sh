@@ -4,7 +4,7 @@
 # exists is replaced only when it carries the mark this script leaves in the prefixes it makes:
 # any other is somebody's own, and is neither touched nor its Wine server ended.
 set -euo pipefail
-: "${WINEPREFIX:?WINEPREFIX must name the prefix to create}"
+: "${WINEPREFIX:?WINEPREFIX must name the prefix to create}" "${WINE:?}" "${WINESERVER:?}"
 mark=$WINEPREFIX/made-by-the-windows-tests
 
 if [ -e "$WINEPREFIX" ] && [ ! -f "$mark" ]; then
@@ -12,12 +12,12 @@ if [ -e "$WINEPREFIX" ] && [ ! -f "$mark" ]; then
     exit 1
 fi
 if [ -e "$WINEPREFIX" ]; then
-    wineserver -k 2>/dev/null || true
+    "$WINESERVER" -k 2>/dev/null || true
     rm -rf "$WINEPREFIX"
 fi
 mkdir -p "$WINEPREFIX"
 touch "$mark"
 source "$(dirname "$0")/../../scripts/virtual-display.sh"
 trap '[ -n "$VIRTUAL_DISPLAY_PID" ] && kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true' EXIT
-wineboot -i
-wineserver -w
+"$WINE" wineboot -i
+"$WINESERVER" -w

@@ -1,8 +1,10 @@
 # Sourced by the Windows tests: runs one Windows program under Wine on the X display, finds its
 # windows, presses keys and reads its pixels. The environment names the Wine prefix (WINEPREFIX,
-# prepared once per run) and the Windows build's bin/ (WINDOWS_BIN).
+# prepared once per run), the Windows build's bin/ (WINDOWS_BIN), and the Wine loader and server
+# for the programs' architecture (WINE, WINESERVER): called directly, since /usr/bin/wine starts
+# the 32-bit loader wherever that is installed.
 source "$(dirname "${BASH_SOURCE[0]}")/../shell/x11-session.sh"
-: "${WINEPREFIX:?}" "${WINDOWS_BIN:?}"
+: "${WINEPREFIX:?}" "${WINDOWS_BIN:?}" "${WINE:?}" "${WINESERVER:?}"
 
 CLEAR_COLOR="rgb(0,0,80)"
 PROGRAM_NAME=
@@ -16,7 +18,7 @@ require_windows_program() {
 start_wine_program() {
     require_windows_program "$1"
     PROGRAM_NAME=$(basename "$1" .exe)
-    start_program wine "$1"
+    start_program "$WINE" "$1"
 }
 
 # press_key WINDOW KEY: gives the window the keyboard focus (there is no window manager to do it)
@@ -32,7 +34,7 @@ press_key() {
 # sent to its windows. A key released after the window that had the focus has gone stays down
 # there, and the next program started would see it held. Only for tests that run alone.
 forget_key_state() {
-    wineserver -k 2>/dev/null || true
+    "$WINESERVER" -k 2>/dev/null || true
 }
 
 # clear_fraction IMAGE: prints the share of the image's pixels that show exactly the clear colour.

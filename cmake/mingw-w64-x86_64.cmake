@@ -1,0 +1,4 @@
+# Cross build for 64-bit Windows with Debian's mingw-w64 (package g++-mingw-w64-x86-64).
+set(CMAKE_SYSTEM_PROCESSOR AMD64)
+set(MINGW_PREFIX x86_64-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)
