@@ -1,15 +1,18 @@
 // Stand-in for Direct3D 9 on hosts without it.
 //
-// Implements: the records, constants and interfaces that boxring, texcross and their tools use,
-// with the platform's values, method names and argument orders. The interfaces are abstract
-// classes with reference counting; port/src/d3d9 implements them with OpenGL ES 2.0 calls: the
-// fixed-function pipeline as generated GLSL programs, a framebuffer object as the back buffer.
+// Implements: the records, constants and interfaces that boxring, texcross, their tools and our
+// D3DX use, with the platform's values, method names and argument orders. The interfaces are
+// abstract classes with reference counting; port/src/d3d9 implements them with OpenGL ES 2.0
+// calls: the fixed-function pipeline as generated GLSL programs, a framebuffer object as the back
+// buffer, textures kept in system memory and uploaded at their first draw.
 // Leaves out: every method nobody here calls (QueryInterface included), full-screen devices,
 // shaders, vertex declarations, stencil.
-// Knowingly differs: only windowed devices; MANAGED and DEFAULT pools behave alike; one texture
-// stage and one sampler (0), eight lights, directional lights only, Gouraud shading only; Clear
-// takes no rectangles and Present only the whole back buffer to the device window; the back
-// buffer is not lockable.
+// Knowingly differs: only windowed devices; MANAGED and DEFAULT pools behave alike for buffers;
+// textures are 2D, X8R8G8B8 or A8R8G8B8, in the managed pool, with usage 0; a read-only lock of a
+// texture level still counts as a change; D3DCAPS9 declares only the fields GetDeviceCaps fills
+// (the largest texture size); one texture stage and one sampler (0), eight lights, directional
+// lights only, Gouraud shading only; Clear takes no rectangles and Present only the whole back
+// buffer to the device window; the back buffer is not lockable.
 #pragma once
 
 #include <windows.h>
@@ -31,6 +34,8 @@
 #define D3DPRESENT_INTERVAL_IMMEDIATE 0x80000000L
 
 #define D3DTS_WORLD ((D3DTRANSFORMSTATETYPE)256)
+
+#define D3DLOCK_READONLY 0x00000010L
 
 #define D3D_OK S_OK
 #define D3DERR_WRONGTEXTUREFORMAT ((HRESULT)0x88760818L)
@@ -58,6 +63,8 @@ enum D3DPOOL {
     D3DPOOL_MANAGED = 1,
     D3DPOOL_SYSTEMMEM = 2,
 };
+
+enum D3DRESOURCETYPE { D3DRTYPE_SURFACE = 1 };
 
 enum D3DSWAPEFFECT { D3DSWAPEFFECT_DISCARD = 1 };
 
@@ -222,6 +229,23 @@ struct D3DLOCKED_RECT {
     void* pBits;
 };
 
+struct D3DSURFACE_DESC {
+    D3DFORMAT Format;
+    D3DRESOURCETYPE Type;
+    DWORD Usage;
+    D3DPOOL Pool;
+    D3DMULTISAMPLE_TYPE MultiSampleType;
+    DWORD MultiSampleQuality;
+    UINT Width;
+    UINT Height;
+};
+
+// Partial: the platform's record has many more fields.
+struct D3DCAPS9 {
+    DWORD MaxTextureWidth;
+    DWORD MaxTextureHeight;
+};
+
 struct RGNDATA;
 
 static_assert(sizeof(D3DMATRIX) == 64, "D3DMATRIX is 16 floats");
@@ -239,9 +263,18 @@ class IUnknown {
 
 class IDirect3DResource9 : public IUnknown {};
 
-class IDirect3DBaseTexture9 : public IDirect3DResource9 {};
+class IDirect3DBaseTexture9 : public IDirect3DResource9 {
+  public:
+    virtual DWORD GetLevelCount() = 0;
+};
 
-class IDirect3DTexture9 : public IDirect3DBaseTexture9 {};
+class IDirect3DTexture9 : public IDirect3DBaseTexture9 {
+  public:
+    virtual HRESULT GetLevelDesc(UINT level, D3DSURFACE_DESC* desc) = 0;
+    virtual HRESULT LockRect(UINT level, D3DLOCKED_RECT* lockedRect, const RECT* rect,
+                             DWORD flags) = 0;
+    virtual HRESULT UnlockRect(UINT level) = 0;
+};
 
 class IDirect3DSurface9 : public IDirect3DResource9 {
   public:
@@ -264,11 +297,15 @@ class IDirect3DIndexBuffer9 : public IDirect3DResource9 {
 class IDirect3DDevice9 : public IUnknown {
   public:
     virtual HRESULT TestCooperativeLevel() = 0;
+    virtual HRESULT GetDeviceCaps(D3DCAPS9* caps) = 0;
     virtual HRESULT Reset(D3DPRESENT_PARAMETERS* presentationParameters) = 0;
     virtual HRESULT Present(const RECT* sourceRect, const RECT* destRect, HWND destWindowOverride,
                             const RGNDATA* dirtyRegion) = 0;
     virtual HRESULT GetBackBuffer(UINT swapChain, UINT backBuffer, D3DBACKBUFFER_TYPE type,
                                   IDirect3DSurface9** surface) = 0;
+    virtual HRESULT CreateTexture(UINT width, UINT height, UINT levels, DWORD usage,
+                                  D3DFORMAT format, D3DPOOL pool, IDirect3DTexture9** texture,
+                                  HANDLE* sharedHandle) = 0;
     virtual HRESULT CreateVertexBuffer(UINT length, DWORD usage, DWORD fvf, D3DPOOL pool,
                                        IDirect3DVertexBuffer9** vertexBuffer,
                                        HANDLE* sharedHandle) = 0;

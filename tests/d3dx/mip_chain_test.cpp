@@ -2,14 +2,36 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
 namespace {
 
+// Halves texels given rows packed, handing them over and taking them back with rows padded to a
+// pitch of a texel more than they need, filled with a value no mean here gives, to show that
+// each row starts at its pitch and the padding is neither read nor written.
 std::vector<uint8_t> Halve(const std::vector<uint8_t>& texels, uint32_t width, uint32_t height) {
+    const uint8_t padding = 77;
+    const size_t pitch = ((size_t)width + 1) * 4;
+    std::vector<uint8_t> source(pitch * height, padding);
+    for (size_t row = 0; row < height; ++row) {
+        std::copy_n(&texels[row * width * 4], width * 4, &source[row * pitch]);
+    }
+    const uint32_t nextWidth = NextMipSide(width);
+    const uint32_t nextHeight = NextMipSide(height);
+    const size_t nextPitch = ((size_t)nextWidth + 1) * 4;
+    std::vector<uint8_t> destination(nextPitch * nextHeight, padding);
+    HalveMipLevel(source.data(), pitch, width, height, destination.data(), nextPitch);
     std::vector<uint8_t> next;
-    HalveMipLevel(texels.data(), width, height, &next);
+    for (size_t row = 0; row < nextHeight; ++row) {
+        const uint8_t* start = &destination[row * nextPitch];
+        next.insert(next.end(), start, start + nextWidth * 4);
+        EXPECT_EQ(std::vector<uint8_t>(4, padding),
+                  std::vector<uint8_t>(start + nextWidth * 4, start + nextPitch))
+            << "padding of row " << row;
+    }
     return next;
 }
 

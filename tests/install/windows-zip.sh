@@ -1,21 +1,51 @@
 #!/usr/bin/env bash
-# windows-zip.sh WINDOWS_BUILD_DIR: cpack makes a .zip of the Windows build whose one top folder
-# holds both programs, the capture tools, texcross's images, the README and the licence. Skipped
-# (77) where there is no Windows build.
+# windows-zip.sh WINDOWS_BUILD_DIR: cpack makes a .zip of the 64-bit Windows build, named
+# ...-win64.zip, whose one top folder holds both programs, the capture tools, texcross's images,
+# the README and the licence; and every .exe in it imports only DLLs that Windows itself ships, so
+# that it runs on a stock Windows with nothing installed (mingw-w64's objdump reads the imports).
+# Skipped (77) where there is no Windows build.
 set -euo pipefail
 [ -f "$1/CPackConfig.cmake" ] || exit 77
+objdump=x86_64-w64-mingw32-objdump
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
+
+# The DLLs of Windows 10 and 11 that the programs may import; d3dx9_43.dll is not one of them.
+windows_dlls='^(kernel32|user32|gdi32|d3d9|msvcrt)\.dll$'
 
 cpack --config "$1/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1 || {
     echo "FAIL: cpack failed: $(tail -n 5 "$out/cpack.log")" >&2
     exit 1
 }
+zips=("$out"/boxring-texcross-*-win64.zip)
+[ -f "${zips[0]}" ] || {
+    echo "FAIL: cpack made no ...-win64.zip: $(cd "$out" && echo *.zip)" >&2
+    exit 1
+}
 expected=$(printf '%s\n' boxring.exe texcross.exe boxring-capture.exe texcross-capture.exe \
     tex{0..4}.jpg README.md LICENSE | sort)
-zips=("$out"/boxring-texcross-*.zip)
 found=$(cmake -E tar tf "${zips[0]}" | grep -v '/$' | sed 's|^[^/]*/||' | sort)
 diff <(echo "$expected") <(echo "$found") >&2 || {
     echo "FAIL: the .zip's files differ (< expected, > in ${zips[0]##*/})" >&2
     exit 1
 }
+
+mkdir "$out/unpacked"
+(cd "$out/unpacked" && cmake -E tar xf "${zips[0]}")
+status=0
+for exe in "$out"/unpacked/*/*.exe; do
+    format=$("$objdump" -f "$exe" | sed -n 's/.*file format //p')
+    [ "$format" = pei-x86-64 ] || {
+        echo "FAIL: ${exe##*/} is $format, not a 64-bit Windows program" >&2
+        status=1
+    }
+    imports=$("$objdump" -p "$exe" | sed -n 's/^[[:space:]]*DLL Name: //p')
+    [ -n "$imports" ] || { echo "FAIL: no imports read from ${exe##*/}" >&2; status=1; }
+    for dll in $imports; do
+        if ! echo "$dll" | tr '[:upper:]' '[:lower:]' | grep -Eq "$windows_dlls"; then
+            echo "FAIL: ${exe##*/} imports $dll, which Windows does not ship" >&2
+            status=1
+        fi
+    done
+done
+exit "$status"

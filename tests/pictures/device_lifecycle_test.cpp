@@ -1,8 +1,6 @@
 // The device's life on the stand-in: creation, reset, loss and references.
 #include "test_device.h"
 
-#include "../../port/src/d3d9/texture.h"
-
 #include <port_test.h>
 
 #include <chrono>
@@ -171,14 +169,9 @@ TEST(DeviceLifecycle, NewContextIsRefilledAfterReset) {
     TestDevice test;
     ASSERT_EQ(D3D_OK, test.created);
     IDirect3DDevice9* device = test.device;
-    const uint8_t redTexel[] = {0, 0, 255, 0};
-    IDirect3DTexture9* texture = nullptr;
-    ASSERT_EQ(D3D_OK, CreateTextureFromPixels(device, 1, 1, redTexel, &texture));
-    const std::vector<TexturedSceneVertex> quarter = {{-1, 1, 0.5f, 0, 0, -1, 0, 0},
-                                                      {0, 1, 0.5f, 0, 0, -1, 1, 0},
-                                                      {-1, 0, 0.5f, 0, 0, -1, 0, 1},
-                                                      {0, 0, 0.5f, 0, 0, -1, 1, 1}};
-    test.BindMesh(quarter, RectangleIndices());
+    IDirect3DTexture9* texture = CreateFilledTexture(device, 1, 1, {0, 0, 255, 0});
+    ASSERT_NE(nullptr, texture);
+    test.BindMesh(TexturedQuarter(), RectangleIndices());
     const auto draw = [&] {
         device->SetFVF(D3DFVF_XYZ | D3DFVF_NORMAL | D3DFVF_TEX1);
         device->SetStreamSource(0, test.vertexBuffer, 0, sizeof(TexturedSceneVertex));

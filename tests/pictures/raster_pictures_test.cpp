@@ -1,8 +1,6 @@
 // Where the stand-in puts pixels: clear colours, pixel centres, rows, depth, culling, textures.
 #include "test_device.h"
 
-#include "../../port/src/d3d9/texture.h"
-
 namespace {
 
 const D3DVECTOR TOWARDS_CAMERA = {0.0f, 0.0f, -1.0f};
@@ -108,23 +106,13 @@ TEST(RasterPictures, TexturesKeepTheirTopRowAtVZeroAndNullDrawsTheColour) {
     TestDevice test;
     ASSERT_EQ(D3D_OK, test.created);
     IDirect3DDevice9* device = test.device;
-    ASSERT_GE(GetMaxTextureSize(device), 2048u);
-    ASSERT_LE(GetMaxTextureSize(device), 8192u);
     // B, G, R, X: red and green on the top row, blue and white below.
-    const uint8_t pixels[] = {0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 0, 255, 255, 255, 0};
-    IDirect3DTexture9* texture = nullptr;
-    ASSERT_EQ(D3D_OK, CreateTextureFromPixels(device, 2, 2, pixels, &texture));
-    IDirect3DTexture9* tooLarge = nullptr;
-    EXPECT_EQ(D3DERR_INVALIDCALL,
-              CreateTextureFromPixels(device, GetMaxTextureSize(device) + 1, 1, pixels, &tooLarge));
-    EXPECT_EQ(nullptr, tooLarge);
+    IDirect3DTexture9* texture = CreateFilledTexture(
+        device, 2, 2, {0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 0, 255, 255, 255, 0});
+    ASSERT_NE(nullptr, texture);
 
     ClearUnlit(device);
-    const std::vector<TexturedSceneVertex> quad = {{-1, 1, 0.5f, 0, 0, -1, 0, 0},
-                                                   {0, 1, 0.5f, 0, 0, -1, 1, 0},
-                                                   {-1, 0, 0.5f, 0, 0, -1, 0, 1},
-                                                   {0, 0, 0.5f, 0, 0, -1, 1, 1}};
-    test.BindMesh(quad, RectangleIndices());
+    test.BindMesh(TexturedQuarter(), RectangleIndices());
     device->SetTexture(0, texture);
     texture->Release();
     test.DrawMesh();

@@ -23,6 +23,37 @@ const std::vector<WORD>& RectangleIndices() {
     return indices;
 }
 
+const std::vector<TexturedSceneVertex>& TexturedQuarter() {
+    static const std::vector<TexturedSceneVertex> quarter = {{-1, 1, 0.5f, 0, 0, -1, 0, 0},
+                                                             {0, 1, 0.5f, 0, 0, -1, 1, 0},
+                                                             {-1, 0, 0.5f, 0, 0, -1, 0, 1},
+                                                             {0, 0, 0.5f, 0, 0, -1, 1, 1}};
+    return quarter;
+}
+
+void FillLevel(IDirect3DTexture9* texture, UINT level, UINT width,
+               const std::vector<uint8_t>& bgrx) {
+    D3DLOCKED_RECT locked;
+    ASSERT_EQ(D3D_OK, texture->LockRect(level, &locked, nullptr, 0));
+    const size_t rowBytes = (size_t)width * 4;
+    for (size_t row = 0; row * rowBytes < bgrx.size(); ++row) {
+        std::memcpy((uint8_t*)locked.pBits + row * locked.Pitch, &bgrx[row * rowBytes], rowBytes);
+    }
+    ASSERT_EQ(D3D_OK, texture->UnlockRect(level));
+}
+
+IDirect3DTexture9* CreateFilledTexture(IDirect3DDevice9* device, UINT width, UINT height,
+                                       const std::vector<uint8_t>& bgrx) {
+    IDirect3DTexture9* texture = nullptr;
+    const HRESULT created = device->CreateTexture(width, height, 1, 0, D3DFMT_X8R8G8B8,
+                                                  D3DPOOL_MANAGED, &texture, nullptr);
+    EXPECT_EQ(D3D_OK, created) << "CreateTexture " << width << " x " << height;
+    if (texture != nullptr) {
+        FillLevel(texture, 0, width, bgrx);
+    }
+    return texture;
+}
+
 HWND OpenTestWindow(int width, int height) {
     static bool registered = false;
     if (!registered) {

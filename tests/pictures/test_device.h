@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <d3d9.h>
 
+#include <cstdint>
 #include <vector>
 
 struct SceneVertex {
@@ -26,6 +27,18 @@ struct TexturedSceneVertex {
 std::vector<SceneVertex> Rectangle(float left, float top, float right, float bottom, float z,
                                    D3DVECTOR normal);
 const std::vector<WORD>& RectangleIndices();
+// The top-left quarter of the target in clip space, facing the camera, u and v running from 0 at
+// its top-left corner to 1 at its bottom-right one.
+const std::vector<TexturedSceneVertex>& TexturedQuarter();
+
+// Writes texels given as B, G, R, X bytes, rows packed and width wide, into the texture's level
+// through LockRect, at the pitch it hands out.
+void FillLevel(IDirect3DTexture9* texture, UINT level, UINT width,
+               const std::vector<uint8_t>& bgrx);
+// A managed X8R8G8B8 texture of width x height with one level, filled with bgrx as FillLevel
+// takes it; null, with a failure, when it cannot be made.
+IDirect3DTexture9* CreateFilledTexture(IDirect3DDevice9* device, UINT width, UINT height,
+                                       const std::vector<uint8_t>& bgrx);
 
 class TestDevice {
   public:

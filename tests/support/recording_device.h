@@ -64,7 +64,7 @@ template <class Interface> class RecordingBuffer : public Interface {
     std::string name_;
 };
 
-// A texture that only has a name and a reference count.
+// A texture that only has a name and a reference count; it has no levels.
 class RecordingTexture : public IDirect3DTexture9 {
   public:
     RecordingTexture(CallLog* log, const std::string& name) : log_(log), name_(name) {
@@ -78,6 +78,12 @@ class RecordingTexture : public IDirect3DTexture9 {
         log_->Add("Release(" + name_ + ")");
         return --references;
     }
+    DWORD GetLevelCount() override { return 0; }
+    HRESULT GetLevelDesc(UINT, D3DSURFACE_DESC*) override { return D3DERR_INVALIDCALL; }
+    HRESULT LockRect(UINT, D3DLOCKED_RECT*, const RECT*, DWORD) override {
+        return D3DERR_INVALIDCALL;
+    }
+    HRESULT UnlockRect(UINT) override { return D3DERR_INVALIDCALL; }
 
   private:
     CallLog* log_;
@@ -107,6 +113,12 @@ class RecordingDevice : public IDirect3DDevice9 {
     HRESULT Reset(D3DPRESENT_PARAMETERS* presentationParameters) override;
     HRESULT Present(const RECT* sourceRect, const RECT* destRect, HWND destWindowOverride,
                     const RGNDATA* dirtyRegion) override;
+    // Only D3DX asks for these, and the recording platform stands in for D3DX.
+    HRESULT GetDeviceCaps(D3DCAPS9*) override { return D3DERR_INVALIDCALL; }
+    HRESULT CreateTexture(UINT, UINT, UINT, DWORD, D3DFORMAT, D3DPOOL, IDirect3DTexture9**,
+                          HANDLE*) override {
+        return D3DERR_INVALIDCALL;
+    }
     // The system reads nothing back.
     HRESULT GetBackBuffer(UINT, UINT, D3DBACKBUFFER_TYPE, IDirect3DSurface9**) override {
         return D3DERR_INVALIDCALL;

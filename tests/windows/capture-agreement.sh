@@ -4,11 +4,9 @@
 # two pictures agree (frame_agreement.py gives the tolerances). On failure both pictures and their
 # difference are left in the working directory.
 #
-# block-textures: both tools load images made of 64 x 64-texel blocks of colour instead of the
-# program's own. Wine's D3DX builds mip levels by point sampling (it reports the box filter as
-# unhandled) where the real library averages, so images with finer detail have other mip levels
-# under Wine than on Windows or the stand-in. Blocks this size give the same levels either way
-# down to 4 x 4 texels, smaller than any face in these frames.
+# block-textures: both tools load images made of large blocks of colour (make_block_textures)
+# instead of the program's own, whose fine detail would put most of a textured face on an edge,
+# where the tolerances above cannot judge it.
 source "$(dirname "$0")/wine-session.sh"
 
 native_tool=$1
@@ -21,13 +19,7 @@ native_options=(--frame "$frame" --size 640x480)
 windows_options=("${native_options[@]}")
 if [ "${4:-}" = block-textures ]; then
     textures=$SESSION_DIR/textures
-    mkdir "$textures"
-    # 4 x 4 random colours per image, each scaled up by pixel replication to a 64 x 64 block;
-    # full chroma resolution so that the JPEG keeps every block one flat colour.
-    for k in 0 1 2 3 4; do
-        convert -seed $((k + 1)) -size 4x4 xc:black -channel RGB -fx "rand()" -scale 6400% \
-            -sampling-factor 1x1 -quality 100 "$textures/tex$k.jpg"
-    done
+    make_block_textures "$textures"
     native_options+=(--textures "$textures")
     windows_options+=(--textures "$("$WINE" winepath -w "$textures")")
 fi

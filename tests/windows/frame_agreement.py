@@ -1,13 +1,13 @@
 #!/usr/bin/env python3
-"""frame_agreement.py A.png B.png: how closely two renderings of the same frame agree.
+"""frame_agreement.py [--min-psnr DB] A.png B.png: how closely two renderings of a frame agree.
 
 Prints the PSNR over all channels, the largest difference of any channel, and the largest
 difference away from edges. A pixel lies on an edge when, in either picture, one of its eight
 neighbours differs from it by more than EDGE_STEP levels in some channel: there the two platforms
 may put a polygon's border one pixel apart (their pixel centres differ by up to half a pixel).
 Inside faces, which the light shades smoothly, the pictures must agree to FLAT_TOLERANCE levels.
-Exits 1 when they do not, or when the PSNR or the share of differing pixels says the edges
-themselves disagree; 2 on unusable input.
+Exits 1 when they do not, or when the PSNR (at least MIN_PSNR, or DB) or the share of differing
+pixels says the edges themselves disagree; 2 on unusable input.
 """
 import math
 import subprocess
@@ -54,11 +54,16 @@ def edge_pixels(width, rgb):
 
 
 def main():
-    if len(sys.argv) != 3:
+    arguments = sys.argv[1:]
+    min_psnr = MIN_PSNR
+    if len(arguments) == 4 and arguments[0] == "--min-psnr":
+        min_psnr = float(arguments[1])
+        arguments = arguments[2:]
+    if len(arguments) != 2:
         print(__doc__, file=sys.stderr)
         sys.exit(2)
-    width, height, first = read_rgb(sys.argv[1])
-    other_width, other_height, second = read_rgb(sys.argv[2])
+    width, height, first = read_rgb(arguments[0])
+    other_width, other_height, second = read_rgb(arguments[1])
     if (width, height) != (other_width, other_height):
         print(f"sizes differ: {width}x{height} and {other_width}x{other_height}", file=sys.stderr)
         sys.exit(2)
@@ -82,8 +87,8 @@ def main():
     failures = []
     if flat_worst > FLAT_TOLERANCE:
         failures.append(f"away from edges the pictures differ by {flat_worst} levels at {where}")
-    if psnr < MIN_PSNR:
-        failures.append(f"the PSNR is below {MIN_PSNR} dB")
+    if psnr < min_psnr:
+        failures.append(f"the PSNR is below {min_psnr} dB")
     if differing_share > MAX_DIFFERING_SHARE:
         failures.append(f"more than {MAX_DIFFERING_SHARE:.1%} of the pixels differ by more than "
                         f"{FLAT_TOLERANCE} levels")

@@ -62,3 +62,17 @@ expect_scene_drawn() {
     fail "the window shows the clear colour over $fraction of its area, expected 0.25 to 0.95" \
         "(picture: $kept)"
 }
+
+# make_block_textures DIR: writes tex0.jpg ... tex4.jpg into DIR, images made of 64 x 64-texel
+# blocks of colour: 4 x 4 random colours each, scaled up by pixel replication, with full chroma
+# resolution so that the JPEG keeps every block one flat colour. Wine's D3DX builds mip levels by
+# point sampling (it reports the box filter as unhandled) where the real library averages, so
+# images with finer detail have other mip levels under Wine than on Windows; blocks this size give
+# the same levels either way down to 4 x 4 texels, smaller than any face in the programs' frames.
+make_block_textures() {
+    mkdir -p "$1"
+    for k in 0 1 2 3 4; do
+        convert -seed $((k + 1)) -size 4x4 xc:black -channel RGB -fx "rand()" -scale 6400% \
+            -sampling-factor 1x1 -quality 100 "$1/tex$k.jpg"
+    done
+}

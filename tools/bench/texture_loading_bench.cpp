@@ -1,6 +1,7 @@
 // How long texcross's five images take to load: D3DXCreateTextureFromFileA on each of
-// tex0.jpg ... tex4.jpg (read, decode, upload with the full mip chain) on a real device, and the
-// textures released again. Run from the folder that holds the images (build/bin).
+// tex0.jpg ... tex4.jpg (read, decode, build the full mip chain in the managed texture; the GL
+// upload waits for a draw) on a real device, and the textures released again. Run from the folder
+// that holds the images (build/bin).
 #include <windows.h>
 #include <d3d9.h>
 #include <d3dx9.h>

@@ -34,7 +34,8 @@ bool ApplyTexture(const DeviceState& state, Texture* texture) {
         // The program without a texture passes the lit colour through.
         return true;
     }
-    const std::optional<GLint> minFilter = TranslateMinFilter(state.minFilter, state.mipFilter);
+    const std::optional<GLint> minFilter = TranslateMinFilter(
+        state.minFilter, texture->HasFullChain() ? state.mipFilter : (DWORD)D3DTEXF_NONE);
     const std::optional<GLint> magFilter = TranslateMagFilter(state.magFilter);
     if (!minFilter || !magFilter || !texture->Bind()) {
         return false;

@@ -188,6 +188,40 @@ HRESULT Device::Reset(D3DPRESENT_PARAMETERS* presentationParameters) {
     return D3D_OK;
 }
 
+HRESULT Device::GetDeviceCaps(D3DCAPS9* caps) {
+    if (caps == nullptr) {
+        return D3DERR_INVALIDCALL;
+    }
+    caps->MaxTextureWidth = maxTextureSize_;
+    caps->MaxTextureHeight = maxTextureSize_;
+    return D3D_OK;
+}
+
+HRESULT Device::CreateTexture(UINT width, UINT height, UINT levels, DWORD usage, D3DFORMAT format,
+                              D3DPOOL pool, IDirect3DTexture9** texture, HANDLE* sharedHandle) {
+    if (texture == nullptr) {
+        return D3DERR_INVALIDCALL;
+    }
+    *texture = nullptr;
+    if (sharedHandle != nullptr || width == 0 || height == 0 || width > maxTextureSize_ ||
+        height > maxTextureSize_ || usage != 0 || pool != D3DPOOL_MANAGED ||
+        !IsSurfaceFormat(format)) {
+        return D3DERR_INVALIDCALL;
+    }
+    const UINT fullChain = FullMipChainLength(width, height);
+    if (levels > fullChain) {
+        return D3DERR_INVALIDCALL;
+    }
+    // Memory alone, as in the managed pool, so this works while the context is lost too; the GL
+    // texture is filled at the texture's first draw.
+    try {
+        *texture = new Texture(host_, width, height, levels == 0 ? fullChain : levels, format);
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
+    return D3D_OK;
+}
+
 HRESULT Device::CreateVertexBuffer(UINT length, DWORD, DWORD, D3DPOOL pool,
                                    IDirect3DVertexBuffer9** vertexBuffer, HANDLE* sharedHandle) {
     if (vertexBuffer == nullptr || sharedHandle != nullptr || length == 0 || !IsBufferPool(pool)) {

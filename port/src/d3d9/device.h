@@ -28,16 +28,18 @@ class Device : public RefCounted<IDirect3DDevice9> {
     const std::shared_ptr<Host>& GetHost() const { return host_; }
     // The largest texture side the context takes, at most 8192 as Direct3D 9 hardware reports.
     UINT MaxTextureSize() const { return maxTextureSize_; }
-    // Something other than a draw bound a texture: the next draw binds its own again.
-    void ForgetTextureBinding() { dirty_ |= DIRTY_TEXTURE; }
     void SimulateLoss();
 
     HRESULT TestCooperativeLevel() override;
+    HRESULT GetDeviceCaps(D3DCAPS9* caps) override;
     HRESULT Reset(D3DPRESENT_PARAMETERS* presentationParameters) override;
     HRESULT Present(const RECT* sourceRect, const RECT* destRect, HWND destWindowOverride,
                     const RGNDATA* dirtyRegion) override;
     HRESULT GetBackBuffer(UINT swapChain, UINT backBuffer, D3DBACKBUFFER_TYPE type,
                           IDirect3DSurface9** surface) override;
+    // Managed X8R8G8B8 or A8R8G8B8 textures with usage 0, in system memory alone until drawn.
+    HRESULT CreateTexture(UINT width, UINT height, UINT levels, DWORD usage, D3DFORMAT format,
+                          D3DPOOL pool, IDirect3DTexture9** texture, HANDLE* sharedHandle) override;
     HRESULT CreateVertexBuffer(UINT length, DWORD usage, DWORD fvf, D3DPOOL pool,
                                IDirect3DVertexBuffer9** vertexBuffer,
                                HANDLE* sharedHandle) override;

@@ -83,6 +83,9 @@ HRESULT Device::DrawIndexedPrimitive(D3DPRIMITIVETYPE type, INT baseVertexIndex,
     if (indices_->bytes.Changed()) {
         dirty_ |= DIRTY_INDICES;
     }
+    if (texture_ != nullptr && texture_->Changed()) {
+        dirty_ |= DIRTY_TEXTURE;
+    }
     const DrawBindings bindings = {streamSource_,         indices_,        texture_,
                                    *vertexLayout,         baseVertexIndex, renderTarget_.Width(),
                                    renderTarget_.Height()};

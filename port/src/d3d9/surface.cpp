@@ -4,23 +4,28 @@ SystemMemorySurface::SystemMemorySurface(UINT width, UINT height, D3DFORMAT form
     : width(width), height(height), format(format), pitch(width * 4),
       pixels((size_t)pitch * height) {}
 
+std::optional<size_t> LockOffset(const RECT* rect, UINT width, UINT height, UINT pitch) {
+    if (rect == nullptr) {
+        return 0;
+    }
+    if (rect->left < 0 || rect->top < 0 || rect->left >= rect->right || rect->top >= rect->bottom ||
+        rect->right > (LONG)width || rect->bottom > (LONG)height) {
+        return std::nullopt;
+    }
+    return (size_t)rect->top * pitch + (size_t)rect->left * 4;
+}
+
 HRESULT SystemMemorySurface::LockRect(D3DLOCKED_RECT* lockedRect, const RECT* rect, DWORD) {
     if (lockedRect == nullptr || locked_) {
         return D3DERR_INVALIDCALL;
     }
-    LONG left = 0;
-    LONG top = 0;
-    if (rect != nullptr) {
-        if (rect->left < 0 || rect->top < 0 || rect->left >= rect->right ||
-            rect->top >= rect->bottom || rect->right > (LONG)width || rect->bottom > (LONG)height) {
-            return D3DERR_INVALIDCALL;
-        }
-        left = rect->left;
-        top = rect->top;
+    const std::optional<size_t> offset = LockOffset(rect, width, height, pitch);
+    if (!offset) {
+        return D3DERR_INVALIDCALL;
     }
     locked_ = true;
     lockedRect->Pitch = (INT)pitch;
-    lockedRect->pBits = pixels.data() + (size_t)top * pitch + (size_t)left * 4;
+    lockedRect->pBits = pixels.data() + *offset;
     return D3D_OK;
 }
 

@@ -4,7 +4,13 @@
 
 #include "ref_counted.h"
 
+#include <cstddef>
+#include <optional>
 #include <vector>
+
+// Where a lock of rect (all of it when null) starts in width x height pixels of 4 bytes, rows
+// pitch bytes apart; nothing when rect is empty or does not lie inside.
+std::optional<size_t> LockOffset(const RECT* rect, UINT width, UINT height, UINT pitch);
 
 // A surface in system memory, 4 bytes per pixel (X8R8G8B8 or A8R8G8B8: B, G, R, A in memory),
 // rows top first and packed.

@@ -1,8 +1,6 @@
-// Textures, and what the D3DX stand-in needs to make them: a texture from decoded pixels and the
-// largest size the device takes, so that a loader can refuse an image before decoding it.
-//
-// Like Direct3D's managed pool, a texture keeps its pixels in system memory, so that it can fill
-// a new GL texture after the context has been lost and come back.
+// Textures as Direct3D's managed pool keeps them: every level in system memory in Direct3D's
+// layout (B, G, R, X or A bytes, rows top first, pitch width * 4), open to LockRect, and a GL
+// texture filled from them at the first draw after they changed or the context was lost.
 #pragma once
 
 #include "host.h"
@@ -12,41 +10,52 @@
 #include <memory>
 #include <vector>
 
+// The number of levels from width x height down to 1 x 1, each side halved, at least 1.
+UINT FullMipChainLength(UINT width, UINT height);
+
 class Texture : public RefCounted<IDirect3DTexture9> {
   public:
-    // Takes level 0 as R, G, B, A bytes, top row first and rows packed.
-    Texture(std::shared_ptr<Host> host, UINT width, UINT height, std::vector<uint8_t> rgba);
+    // The levels from width x height down, levels of them (1 to FullMipChainLength), zeroed;
+    // format X8R8G8B8 or A8R8G8B8. Throws std::bad_alloc when the memory is not there.
+    Texture(std::shared_ptr<Host> host, UINT width, UINT height, UINT levels, D3DFORMAT format);
     ~Texture() override;
 
-    // Binds the GL texture, first making it and uploading every mip level when the context has
-    // none of it (the first time, or after a lost context). The context must be current. False,
-    // with no GL texture kept, when GL cannot hold it or the memory for a level is not there.
+    DWORD GetLevelCount() override { return (DWORD)levels_.size(); }
+    HRESULT GetLevelDesc(UINT level, D3DSURFACE_DESC* desc) override;
+    HRESULT LockRect(UINT level, D3DLOCKED_RECT* lockedRect, const RECT* rect,
+                     DWORD flags) override;
+    HRESULT UnlockRect(UINT level) override;
+
+    // True when the levels may differ from the GL texture's.
+    bool Changed() const { return changed_; }
+    // False for a texture made with fewer levels than down to 1 x 1: OpenGL takes that as
+    // incomplete with a mip filter, where Direct3D samples the levels there are.
+    bool HasFullChain() const { return fullChain_; }
+    // Binds the GL texture, first making it when the context has none of it (the first time, or
+    // after a lost context) and uploading every level when it is new or the levels changed. The
+    // context must be current. False, with no GL texture kept, when GL cannot hold it or the
+    // memory for the upload is not there.
     bool Bind();
     // Sets the bound texture's filters where they differ from what it has.
     void SetFilters(GLint minFilter, GLint magFilter);
 
-    const UINT width;
-    const UINT height;
-    const UINT levels;
-
   private:
-    bool Fill();
+    struct Level {
+        UINT width;
+        UINT height;
+        std::vector<uint8_t> texels;
+        bool locked;
+    };
+
+    bool Upload();
 
     std::shared_ptr<Host> host_;
-    std::vector<uint8_t> rgba_;
+    const D3DFORMAT format_;
+    const bool fullChain_;
+    std::vector<Level> levels_;
+    bool changed_ = true;
     GLuint name_ = 0;
     unsigned generation_ = 0;
     GLint minFilter_ = GL_NEAREST;
     GLint magFilter_ = GL_NEAREST;
 };
-
-// Makes an X8R8G8B8 texture of width x height from pixels given as B, G, R, X bytes, top row
-// first and rows packed, with the full mip chain down to 1 x 1. D3DERR_INVALIDCALL for a null
-// argument, a device that is not the stand-in's, or a size of 0 or above GetMaxTextureSize;
-// E_OUTOFMEMORY when there is no memory for it, in the process or in OpenGL.
-HRESULT CreateTextureFromPixels(IDirect3DDevice9* device, UINT width, UINT height,
-                                const uint8_t* bgrxTopRowFirst, IDirect3DTexture9** texture);
-
-// The largest width or height a texture of the device may have (at most 8192), or 0 when the
-// device is not the stand-in's.
-UINT GetMaxTextureSize(IDirect3DDevice9* device);

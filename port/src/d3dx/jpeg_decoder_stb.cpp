@@ -31,7 +31,10 @@ HRESULT ReadWholeFile(std::FILE* file, std::vector<uint8_t>* bytes) {
         }
         bytes->insert(bytes->end(), chunk, chunk + read);
     }
-    return std::ferror(file) ? D3DXERR_INVALIDDATA : D3D_OK;
+    if (std::ferror(file)) {
+        return D3DXERR_INVALIDDATA;
+    }
+    return D3D_OK;
 }
 
 } // namespace
@@ -64,8 +67,10 @@ HRESULT DecodeJpeg(std::FILE* file, UINT maxSide, DecodedImage* image) {
     std::unique_ptr<stbi_uc, StbFree> decoded(
         stbi_load_from_memory(bytes, (int)size, &width, &height, &channels, RGBA));
     if (!decoded) {
-        return std::strcmp(stbi_failure_reason(), "outofmem") == 0 ? E_OUTOFMEMORY
-                                                                   : D3DXERR_INVALIDDATA;
+        if (std::strcmp(stbi_failure_reason(), "outofmem") == 0) {
+            return E_OUTOFMEMORY;
+        }
+        return D3DXERR_INVALIDDATA;
     }
     const size_t count = (size_t)width * height;
     for (size_t i = 0; i < count; ++i) {
