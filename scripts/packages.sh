@@ -1,6 +1,7 @@
 # Sourced: as_root COMMAND...: runs the command as root, through sudo for another user.
 # install_missing PACKAGE...: installs, with apt-get, those of the Debian packages that are not
-# installed yet, refreshing the package lists first; does nothing when all are there.
+# installed yet, refreshing the package lists first; does nothing when all are there. Another
+# package manager at work (an unattended upgrade, a second install) is waited for, up to 5 minutes.
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
         "$@"
@@ -20,7 +21,7 @@ install_missing() {
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "Installing: ${missing[*]}"
-    as_root apt-get update -qq
-    as_root env DEBIAN_FRONTEND=noninteractive \
-        apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    as_root apt-get -o DPkg::Lock::Timeout=300 update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300 \
+        install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
