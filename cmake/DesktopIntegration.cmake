@@ -16,13 +16,13 @@ configure_file(${PACKAGING_DIR}/changelog ${generated}/changelog COPYONLY)
 set(gzipped ${generated}/changelog.gz)
 add_custom_command(OUTPUT ${generated}/changelog.gz
     COMMAND gzip -9nkf ${generated}/changelog
-    DEPENDS ${PACKAGING_DIR}/changelog VERBATIM)
+    DEPENDS ${generated}/changelog VERBATIM)
 
 foreach(program boxring texcross)
     configure_file(${PACKAGING_DIR}/${program}.6.in ${generated}/${program}.6 @ONLY)
     add_custom_command(OUTPUT ${generated}/${program}.6.gz
         COMMAND gzip -9nkf ${generated}/${program}.6
-        DEPENDS ${PACKAGING_DIR}/${program}.6.in VERBATIM)
+        DEPENDS ${generated}/${program}.6 VERBATIM)
     set(tool ${program}-capture)
     add_custom_command(OUTPUT ${generated}/${tool}.1.gz
         COMMAND ${CMAKE_COMMAND} -DTOOL=$<TARGET_FILE:${tool}> -DNAME=${tool}
