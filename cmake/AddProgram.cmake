@@ -1,6 +1,6 @@
 # add_program(NAME SOURCES...): the program's own code as the object library NAME_program (which
-# tests and tools link too), and the executable NAME built from it, common/ and the entry,
-# installed by install_program.
+# tests and tools link too), and the executable NAME built from it, common/ and the entry (on
+# Windows with its icon and version information), installed by install_program.
 function(add_program name)
     add_library(${name}_program OBJECT ${ARGN})
     target_link_libraries(${name}_program PUBLIC common)
@@ -9,6 +9,7 @@ function(add_program name)
     target_link_libraries(${name} PRIVATE ${name}_program common platform_entry)
     if(WIN32)
         set_target_properties(${name} PROPERTIES WIN32_EXECUTABLE ON)
+        add_windows_resources(${name})
     endif()
     install_program(${name})
 endfunction()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # packages.sh BUILD_DIR LAYOUT: cpack makes a .tar.gz and a .deb of the build, each holding exactly
-# the files and links listed in LAYOUT (the .deb under usr/), and the .deb depends on the libraries
-# the programs load.
+# the files and links listed in LAYOUT (the .deb under usr/); the .deb depends on the libraries
+# the programs load, and lintian finds no error or warning in it; its menu entries and AppStream
+# metadata validate, and the capture tools' manual pages say what their --help says.
 set -euo pipefail
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
@@ -29,4 +30,23 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for library in libsdl2-2.0-0 libx11-6 libgl1 libjpeg62-turbo libstb0 libstdc++6; do
     tr ',' '\n' <<<"$depends" | awk '{ print $1 }' | grep -qxF "$library" ||
         fail "the .deb does not depend on $library: $depends"
+done
+
+lintian --fail-on error,warning "$deb" >"$out/lintian.log" 2>&1 ||
+    fail "lintian: $(grep -E '^[EW]: ' "$out/lintian.log" || tail -n 5 "$out/lintian.log")"
+
+root=$out/root
+dpkg-deb -x "$deb" "$root"
+desktop-file-validate "$root"/usr/share/applications/*.desktop >&2 || fail "desktop-file-validate"
+appstreamcli validate --no-net "$root"/usr/share/metainfo/*.xml >"$out/appstream.log" 2>&1 ||
+    fail "appstreamcli validate: $(cat "$out/appstream.log")"
+
+# The words from the description on, as --help prints them and as the page reads under its
+# DESCRIPTION, OPTIONS and EXIT STATUS headings.
+words() { awk '{ for (i = 1; i <= NF; i++) print $i }'; }
+for tool in boxring-capture texcross-capture; do
+    diff <("$root/usr/bin/$tool" --help | sed '1,/^$/d' | words) \
+        <(MANWIDTH=1000 LC_ALL=C.UTF-8 man -l "$root/usr/share/man/man1/$tool.1.gz" |
+            sed -n '/^DESCRIPTION$/,/^SEE ALSO$/{/^[A-Z]/!p}' | words) >&2 ||
+        fail "$tool's manual page differs from its --help (< --help, > manual page)"
 done

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # windows-zip.sh WINDOWS_BUILD_DIR: cpack makes a .zip of the 64-bit Windows build, named
 # ...-win64.zip, whose one top folder holds both programs, the capture tools, texcross's images,
-# the README and the licence; and every .exe in it imports only DLLs that Windows itself ships, so
-# that it runs on a stock Windows with nothing installed (mingw-w64's objdump reads the imports).
-# Skipped (77) where there is no Windows build.
+# the README and the licence; every .exe in it imports only DLLs that Windows itself ships, so
+# that it runs on a stock Windows with nothing installed (mingw-w64's objdump reads the imports);
+# and the two programs carry an icon and version information naming the package's version
+# (icoutils' wrestool lists and extracts the resources). Skipped (77) where there is no Windows
+# build.
 set -euo pipefail
 [ -f "$1/CPackConfig.cmake" ] || exit 77
 objdump=x86_64-w64-mingw32-objdump
@@ -46,6 +48,25 @@ for exe in "$out"/unpacked/*/*.exe; do
             echo "FAIL: ${exe##*/} imports $dll, which Windows does not ship" >&2
             status=1
         fi
+    done
+done
+
+version=${zips[0]##*/boxring-texcross-}
+version=${version%-win64.zip}
+for exe in "$out"/unpacked/*/{boxring,texcross}.exe; do
+    resources=$(wrestool -l "$exe")
+    for type in group_icon version; do
+        grep -q "type=$type " <<<"$resources" || {
+            echo "FAIL: ${exe##*/} has no $type resource: $resources" >&2
+            status=1
+        }
+    done
+    strings=$(wrestool -x --raw --type=16 "$exe" | strings -el | paste -sd ' ')
+    for field in "FileVersion $version" "ProductVersion $version" "ProductName boxring-texcross"; do
+        grep -qF " $field " <<<"$strings" || {
+            echo "FAIL: ${exe##*/}'s version information lacks \"$field\": $strings" >&2
+            status=1
+        }
     done
 done
 exit "$status"
