@@ -145,6 +145,25 @@ describe('boxring.html', () => {
         assert.deepEqual(page.errors, []);
         await page.close();
     });
+
+    test('comes back from one loss and then a burst of four', async () => {
+        const page = await openPage(browser, `${server.url}boxring.html`);
+        await waitForScene(page);
+        await page.evaluate(async () => {
+            const lose = document.querySelector('canvas').getContext('webgl').getExtension('WEBGL_lose_context');
+            const tick = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+            for (const pause of [500, 0, 0, 0, 0]) {
+                lose.loseContext();
+                await tick(0);
+                lose.restoreContext();
+                await tick(pause);
+            }
+        });
+        await sleep(1000);
+        assert.equal(await page.$('.message-box'), null, 'no failure box');
+        await assertDrawingAndChanging(page);
+        await page.close();
+    });
 });
 
 describe('texcross.html with a broken tex2.jpg', () => {
