@@ -1,7 +1,8 @@
 // What every program page does around the program: fetches the program's files from beside the
 // page into its folder in the virtual file system before it starts, and says when it has ended.
 // A capture page passes its query (frame=N, bench=N, size=WxH) to the capture tool as options and
-// hands the result to the page's scripts as window.captureResult.
+// hands the result to the page's scripts as window.captureResult. A non-zero exit is shown with
+// what the program wrote to its standard error.
 (function () {
     'use strict';
     var settings = window.programSettings;
@@ -16,7 +17,8 @@
         ['frame', 'bench', 'size'].forEach(function (name) {
             if (query.has(name)) options.push('--' + name, query.get(name));
         });
-        if (query.has('frame')) options.push('--out', CAPTURE_FILE);
+        // As the desktop tool, a picture unless a benchmark is asked for: frame 1 by default.
+        if (!query.has('bench')) options.push('--out', CAPTURE_FILE);
         return options;
     }
 
@@ -55,11 +57,14 @@
         Module.programEnded = true;
         document.body.classList.add('ended');
         window.programExitCode = code;
-        statusLine.textContent = settings.program + ' ended with exit code ' + code + '.';
+        // What the program printed says why it failed; a capture tool's output is its result.
+        var said = code !== 0 ? errors : [];
         if (settings.capture) {
             window.captureResult = captureResult(code);
-            if (printed.length > 0) statusLine.textContent += ' ' + printed.join(' ');
+            said = printed.concat(said);
         }
+        statusLine.textContent = settings.program + ' ended with exit code ' + code + '.';
+        if (said.length > 0) statusLine.textContent += ' ' + said.join(' ');
     }
 
     function aborted(reason) {

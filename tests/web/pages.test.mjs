@@ -99,6 +99,30 @@ describe('frames agree with the native goldens', () => {
     }
 });
 
+describe('boxring-capture.html', () => {
+    // The query, the exit code, and what the status line ends with.
+    const cases = [
+        ['size=320x200', 0, /exit code 0\.$/],
+        ['frame=0', 2, /bad value for --frame: 0 .*see .* --help$/],
+        ['bench=5&frame=2', 2, /--bench takes neither --frame nor --out; see .* --help$/],
+    ];
+    for (const [query, code, status] of cases) {
+        test(`?${query}: exit code ${code}, a picture exactly when it is 0, the reason shown`, async () => {
+            const page = await openPage(browser, `${server.url}boxring-capture.html?${query}`);
+            assert.equal(await programEnded(page, TIMEOUT_MS), code);
+            assert.match(await page.$eval('#status', (line) => line.textContent), status);
+            const png = await page.evaluate(() => window.captureResult.png && Array.from(window.captureResult.png));
+            if (code === 0) {
+                const picture = PNG.sync.read(Buffer.from(png));
+                assert.deepEqual([picture.width, picture.height], [320, 200]);
+            } else {
+                assert.equal(png, null);
+            }
+            await page.close();
+        });
+    }
+});
+
 describe('boxring.html', () => {
     test('shows the titled window drawing; Escape held across a poll ends it with 0', async () => {
         const page = await openPage(browser, `${server.url}boxring.html`);
