@@ -10,7 +10,7 @@ import {fileURLToPath} from 'node:url';
 import {PNG} from 'pngjs';
 
 import {launchBrowser, openPage, programEnded, runCapture} from '../../tools/web/browser.mjs';
-import {startServer} from '../../tools/web/static_server.mjs';
+import {NO_ANSWER, startServer} from '../../tools/web/static_server.mjs';
 
 const HERE = path.dirname(fileURLToPath(import.meta.url));
 const SOURCE = path.join(HERE, '..', '..');
@@ -222,6 +222,49 @@ describe('texcross.html with a broken tex2.jpg', () => {
                 await dismiss(page);
                 assert.equal(await programEnded(page, TIMEOUT_MS), 1);
                 assert.equal(await page.$('.message-box'), null);
+                await page.close();
+            } finally {
+                await broken.close();
+            }
+        });
+    }
+});
+
+describe('a page whose own files fail says so', () => {
+    let folder;
+    before(async () => {
+        folder = await fs.mkdtemp(path.join(os.tmpdir(), 'pages-web-'));
+        const script = await fs.readFile(path.join(BUILD, 'boxring.js'));
+        await fs.writeFile(path.join(folder, 'half.js'), script.subarray(0, script.length >> 1));
+    });
+    after(async () => {
+        await fs.rm(folder, {recursive: true, force: true});
+    });
+
+    const statusSays = (pattern) => async (page, ms) => {
+        await page.waitForFunction(() => window.programError, {timeout: ms});
+        assert.match(await page.$eval('#status', (line) => line.textContent), pattern);
+    };
+    const missingImageBox = async (page, ms) => {
+        await page.waitForSelector('.message-box', {timeout: ms});
+        assert.equal(await page.$eval('.message-box .text', (text) => text.textContent), LOAD_FAILED_TEXT);
+        await page.keyboard.press('Enter');
+        assert.equal(await programEnded(page, TIMEOUT_MS), 1);
+    };
+    // The page, the file served otherwise (a name: from the folder), how long the page may take
+    // to tell (the fetches give up after 20 s), and what it tells.
+    const cases = [
+        ['boxring.html', 'boxring.js', null, 5000, statusSays(/^boxring cannot start: boxring\.js: could not be loaded\.$/)],
+        ['boxring.html', 'boxring.js', 'half.js', 5000, statusSays(/boxring\.js: not a working script \(.*SyntaxError/)],
+        ['texcross.html', 'tex2.jpg', NO_ANSWER, 30000, missingImageBox],
+    ];
+    for (const [pageName, file, served, ms, tells] of cases) {
+        test(`${pageName} with ${file} served as ${String(served)}: in words within ${ms} ms`, async () => {
+            const replacement = typeof served === 'string' ? path.join(folder, served) : served;
+            const broken = await startServer(BUILD, {[file]: replacement});
+            try {
+                const page = await openPage(browser, `${broken.url}${pageName}`);
+                await tells(page, ms);
                 await page.close();
             } finally {
                 await broken.close();
