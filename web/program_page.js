@@ -138,7 +138,7 @@
             started = true;
             statusLine.textContent = settings.capture
                 ? 'Running…'
-                : 'Running. Click the page so that it has the keyboard focus; Escape ends the program.';
+                : 'Running. Click its window to give it the keyboard focus; Escape ends the program.';
         },
         print: function (text) {
             printed.push(text);

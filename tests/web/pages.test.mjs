@@ -145,6 +145,23 @@ describe('boxring.html', () => {
         await page.close();
     });
 
+    test('keys typed elsewhere in the page stay there; Escape in the clicked window ends it', async () => {
+        const page = await openPage(browser, `${server.url}boxring.html`);
+        await waitForScene(page);
+        await page.evaluate(() => document.body.appendChild(document.createElement('input')));
+        await page.focus('input');
+        await page.keyboard.type('a b');
+        await page.keyboard.down('Escape');
+        await sleep(300);
+        await page.keyboard.up('Escape');
+        assert.equal(await page.$eval('input', (input) => input.value), 'a b');
+        assert.equal(await page.evaluate(() => window.programExitCode), undefined);
+        await page.click('canvas');
+        await page.keyboard.down('Escape');
+        assert.equal(await programEnded(page, TIMEOUT_MS), 0);
+        await page.close();
+    });
+
     test('the close button ends it with 0', async () => {
         const page = await openPage(browser, `${server.url}boxring.html`);
         await waitForScene(page);
