@@ -1,7 +1,10 @@
 // What every program page does around the program: fetches the program's files from beside the
 // page into its folder in the virtual file system before it starts, and says when it has ended.
+// A file of its own that fails (its script or its WebAssembly missing, broken or not arriving in
+// time) is named on the status line: the program cannot start.
 // A capture page passes its query (frame=N, bench=N, size=WxH) to the capture tool as options and
-// hands the result to the page's scripts as window.captureResult.
+// hands the result to the page's scripts as window.captureResult. A non-zero exit is shown with
+// what the program wrote to its standard error.
 (function () {
     'use strict';
     var settings = window.programSettings;
@@ -9,6 +12,9 @@
     var printed = [];
     var errors = [];
     var CAPTURE_FILE = '/capture.png';
+    var FETCH_TIMEOUT_MS = 20000;
+    var SCRIPT_URL = new URL(settings.program + '.js', location.href).href;
+    var started = false;
 
     function captureArguments() {
         var query = new URLSearchParams(location.search);
@@ -16,26 +22,43 @@
         ['frame', 'bench', 'size'].forEach(function (name) {
             if (query.has(name)) options.push('--' + name, query.get(name));
         });
-        if (query.has('frame')) options.push('--out', CAPTURE_FILE);
+        // As the desktop tool, a picture unless a benchmark is asked for: frame 1 by default.
+        if (!query.has('bench')) options.push('--out', CAPTURE_FILE);
         return options;
     }
 
-    // A missing or unreadable file is left out, as a file missing beside the executable would be.
-    // A program without files may have no file system at all.
+    // Resolves to the bytes of the file beside the page; rejects when it is not there or has not
+    // arrived within FETCH_TIMEOUT_MS.
+    function fetchBytes(name, options) {
+        var controller = new AbortController();
+        var timer = setTimeout(function () {
+            controller.abort(new Error('no answer within ' + FETCH_TIMEOUT_MS / 1000 + ' s'));
+        }, FETCH_TIMEOUT_MS);
+        return fetch(name, Object.assign({signal: controller.signal}, options))
+            .then(function (response) {
+                if (!response.ok) throw new Error('answered with HTTP ' + response.status);
+                return response.arrayBuffer();
+            })
+            .finally(function () {
+                clearTimeout(timer);
+            });
+    }
+
+    // A file that fails is left out, as a file missing beside the executable would be. A program
+    // without files may have no file system at all.
     function fetchFiles() {
         if (settings.files.length === 0) return;
         var FS = Module.FS;
         FS.mkdirTree(settings.folder);
         Module.addRunDependency('program-files');
         Promise.all(settings.files.map(function (name) {
-            return fetch(name, {cache: 'no-store'})
-                .then(function (response) {
-                    return response.ok ? response.arrayBuffer() : null;
-                })
+            return fetchBytes(name, {cache: 'no-store'})
                 .then(function (bytes) {
-                    if (bytes) FS.writeFile(settings.folder + '/' + name, new Uint8Array(bytes));
+                    FS.writeFile(settings.folder + '/' + name, new Uint8Array(bytes));
                 })
-                .catch(function () {});
+                .catch(function (error) {
+                    console.warn(name + ': ' + error.message);
+                });
         })).then(function () {
             Module.removeRunDependency('program-files');
         });
@@ -55,28 +78,67 @@
         Module.programEnded = true;
         document.body.classList.add('ended');
         window.programExitCode = code;
-        statusLine.textContent = settings.program + ' ended with exit code ' + code + '.';
+        // What the program printed says why it failed; a capture tool's output is its result.
+        var said = code !== 0 ? errors : [];
         if (settings.capture) {
             window.captureResult = captureResult(code);
-            if (printed.length > 0) statusLine.textContent += ' ' + printed.join(' ');
+            said = printed.concat(said);
         }
+        statusLine.textContent = settings.program + ' ended with exit code ' + code + '.';
+        if (said.length > 0) statusLine.textContent += ' ' + said.join(' ');
+    }
+
+    function failed(text) {
+        Module.programEnded = true;
+        document.body.classList.add('ended');
+        window.programError = text;
+        statusLine.textContent = settings.program + ' ' + text;
     }
 
     function aborted(reason) {
-        Module.programEnded = true;
-        document.body.classList.add('ended');
-        window.programError = String(reason);
-        statusLine.textContent = settings.program + ' failed: ' + reason;
+        failed('failed: ' + reason);
     }
+
+    function cannotStart(file, reason) {
+        failed('cannot start: ' + file + ': ' + reason + '.');
+    }
+
+    // The program's WebAssembly, fetched with the same time limit as its files.
+    function instantiateWasm(imports, receiveInstance) {
+        var name = settings.program + '.wasm';
+        fetchBytes(name, {})
+            .then(function (bytes) {
+                return WebAssembly.instantiate(bytes, imports);
+            })
+            .then(function (result) {
+                receiveInstance(result.instance, result.module);
+            }, function (error) {
+                cannotStart(name, error.message);
+            });
+        return {};
+    }
+
+    // The program's script: an answer that is no script (missing, cut off, a page of HTML) fails
+    // to load or to compile, and nothing of the program runs.
+    window.addEventListener('error', function (event) {
+        if (started) return;
+        if (event.target.src === SCRIPT_URL) {
+            cannotStart(settings.program + '.js', 'could not be loaded');
+        } else if (event.filename === SCRIPT_URL) {
+            cannotStart(settings.program + '.js', 'not a working script (' + event.message + ')');
+        }
+    }, true);
 
     window.Module = {
         thisProgram: settings.folder + '/' + settings.program,
         arguments: settings.capture ? captureArguments() : [],
         preRun: [fetchFiles],
+        instantiateWasm: instantiateWasm,
         onRuntimeInitialized: function () {
+            started = true;
             statusLine.textContent = settings.capture
                 ? 'Running…'
-                : 'Running. Click the page so that it has the keyboard focus; Escape ends the program.';
+                : 'Running. Click its window to give it the keyboard focus; Escape ends the program.';
         },
         print: function (text) {
             printed.push(text);

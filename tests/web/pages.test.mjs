@@ -1,5 +1,6 @@
-// The browser build's pages in headless Chromium: pictures against the native goldens, the window,
-// keys, the close button, the message box for broken images, and a lost WebGL context.
+// The browser build's pages in headless Chromium: pictures against the native goldens, the capture
+// page's defaults and failures, the window, keys, the close button, lost WebGL contexts, the
+// message box for broken images, and the page's own files failing.
 import assert from 'node:assert/strict';
 import fs from 'node:fs/promises';
 import os from 'node:os';
@@ -10,7 +11,7 @@ import {fileURLToPath} from 'node:url';
 import {PNG} from 'pngjs';
 
 import {launchBrowser, openPage, programEnded, runCapture} from '../../tools/web/browser.mjs';
-import {startServer} from '../../tools/web/static_server.mjs';
+import {NO_ANSWER, startServer} from '../../tools/web/static_server.mjs';
 
 const HERE = path.dirname(fileURLToPath(import.meta.url));
 const SOURCE = path.join(HERE, '..', '..');
@@ -99,6 +100,30 @@ describe('frames agree with the native goldens', () => {
     }
 });
 
+describe('boxring-capture.html', () => {
+    // The query, the exit code, and what the status line ends with.
+    const cases = [
+        ['size=320x200', 0, /exit code 0\.$/],
+        ['frame=0', 2, /bad value for --frame: 0 .*see .* --help$/],
+        ['bench=5&frame=2', 2, /--bench takes neither --frame nor --out; see .* --help$/],
+    ];
+    for (const [query, code, status] of cases) {
+        test(`?${query}: exit code ${code}, a picture exactly when it is 0, the reason shown`, async () => {
+            const page = await openPage(browser, `${server.url}boxring-capture.html?${query}`);
+            assert.equal(await programEnded(page, TIMEOUT_MS), code);
+            assert.match(await page.$eval('#status', (line) => line.textContent), status);
+            const png = await page.evaluate(() => window.captureResult.png && Array.from(window.captureResult.png));
+            if (code === 0) {
+                const picture = PNG.sync.read(Buffer.from(png));
+                assert.deepEqual([picture.width, picture.height], [320, 200]);
+            } else {
+                assert.equal(png, null);
+            }
+            await page.close();
+        });
+    }
+});
+
 describe('boxring.html', () => {
     test('shows the titled window drawing; Escape held across a poll ends it with 0', async () => {
         const page = await openPage(browser, `${server.url}boxring.html`);
@@ -118,6 +143,23 @@ describe('boxring.html', () => {
         await sleep(300);
         assert.equal(psnr(first, await canvasPicture(page)), Infinity);
         assert.deepEqual(page.errors, []);
+        await page.close();
+    });
+
+    test('keys typed elsewhere in the page stay there; Escape in the clicked window ends it', async () => {
+        const page = await openPage(browser, `${server.url}boxring.html`);
+        await waitForScene(page);
+        await page.evaluate(() => document.body.appendChild(document.createElement('input')));
+        await page.focus('input');
+        await page.keyboard.type('a b');
+        await page.keyboard.down('Escape');
+        await sleep(300);
+        await page.keyboard.up('Escape');
+        assert.equal(await page.$eval('input', (input) => input.value), 'a b');
+        assert.equal(await page.evaluate(() => window.programExitCode), undefined);
+        await page.click('canvas');
+        await page.keyboard.down('Escape');
+        assert.equal(await programEnded(page, TIMEOUT_MS), 0);
         await page.close();
     });
 
@@ -143,6 +185,25 @@ describe('boxring.html', () => {
         await assertDrawingAndChanging(page);
         assert.equal(await page.evaluate(() => window.programExitCode), undefined);
         assert.deepEqual(page.errors, []);
+        await page.close();
+    });
+
+    test('comes back from one loss and then a burst of four', async () => {
+        const page = await openPage(browser, `${server.url}boxring.html`);
+        await waitForScene(page);
+        await page.evaluate(async () => {
+            const lose = document.querySelector('canvas').getContext('webgl').getExtension('WEBGL_lose_context');
+            const tick = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+            for (const pause of [500, 0, 0, 0, 0]) {
+                lose.loseContext();
+                await tick(0);
+                lose.restoreContext();
+                await tick(pause);
+            }
+        });
+        await sleep(1000);
+        assert.equal(await page.$('.message-box'), null, 'no failure box');
+        await assertDrawingAndChanging(page);
         await page.close();
     });
 });
@@ -179,6 +240,37 @@ describe('texcross.html with a broken tex2.jpg', () => {
                 await dismiss(page);
                 assert.equal(await programEnded(page, TIMEOUT_MS), 1);
                 assert.equal(await page.$('.message-box'), null);
+                await page.close();
+            } finally {
+                await broken.close();
+            }
+        });
+    }
+});
+
+describe('a page whose own files fail says so', () => {
+    const statusSays = (pattern) => async (page, ms) => {
+        await page.waitForFunction(() => window.programError, {timeout: ms});
+        assert.match(await page.$eval('#status', (line) => line.textContent), pattern);
+    };
+    const missingImageBox = async (page, ms) => {
+        await page.waitForSelector('.message-box', {timeout: ms});
+        assert.equal(await page.$eval('.message-box .text', (text) => text.textContent), LOAD_FAILED_TEXT);
+        await page.keyboard.press('Enter');
+        assert.equal(await programEnded(page, TIMEOUT_MS), 1);
+    };
+    // The page, its file answered with 404 (null) or never, how long the page may take to tell
+    // (its fetches give up after 20 s), and what it tells.
+    const cases = [
+        ['boxring.html', 'boxring.js', null, 5000, statusSays(/^boxring cannot start: boxring\.js: could not be loaded\.$/)],
+        ['texcross.html', 'tex2.jpg', NO_ANSWER, 30000, missingImageBox],
+    ];
+    for (const [pageName, file, answer, ms, tells] of cases) {
+        test(`${pageName} with ${file} answered ${answer ? 'never' : 'with 404'}: in words within ${ms} ms`, async () => {
+            const broken = await startServer(BUILD, {[file]: answer});
+            try {
+                const page = await openPage(browser, `${broken.url}${pageName}`);
+                await tells(page, ms);
                 await page.close();
             } finally {
                 await broken.close();

@@ -15,8 +15,11 @@ const TYPES = {
     '.jpg': 'image/jpeg',
 };
 
-// Serves folder; replacements maps a file name (as "tex2.jpg") to the path to serve instead, or
-// to null to answer 404. Resolves to {url, close()} once listening.
+// A replacement that leaves the request unanswered, as a network that drops it would.
+export const NO_ANSWER = Symbol('no answer');
+
+// Serves folder; replacements maps a file name (as "tex2.jpg") to the path to serve instead, to
+// null to answer 404, or to NO_ANSWER. Resolves to {url, close()} once listening.
 export function startServer(folder, replacements = {}) {
     const root = path.resolve(folder);
     const server = http.createServer(async (request, response) => {
@@ -26,6 +29,7 @@ export function startServer(folder, replacements = {}) {
         if (Object.hasOwn(replacements, name)) {
             file = replacements[name];
         }
+        if (file === NO_ANSWER) return;
         if (file === null || !(file === replacements[name] || file.startsWith(root + path.sep))) {
             response.writeHead(404).end();
             return;

@@ -15,10 +15,11 @@
 namespace {
 
 // Follows the canvas's context events in the page, so that a loss is seen even while the program
-// waits; counts the restorations.
+// waits; counts the restorations. Keeps the context made on the canvas (getContext gives it again)
+// to ask it whether it is lost.
 EM_JS(void, port_web_watch_context, (const char* selector), {
     var canvas = document.querySelector(UTF8ToString(selector));
-    canvas.portContext = {lost : false, generation : 0};
+    canvas.portContext = {lost : false, generation : 0, gl : canvas.getContext('webgl')};
     canvas.addEventListener(
         'webglcontextlost', function(event) {
             // Without this the browser would never restore the context.
@@ -32,8 +33,12 @@ EM_JS(void, port_web_watch_context, (const char* selector), {
         });
 });
 
-EM_JS(int, port_web_context_lost, (const char* selector),
-      { return document.querySelector(UTF8ToString(selector)).portContext.lost ? 1 : 0; });
+// The context is lost from the moment it is taken away, which is before its event arrives, until
+// the event of its return: a reset in between would make GL objects on a lost context.
+EM_JS(int, port_web_context_lost, (const char* selector), {
+    var context = document.querySelector(UTF8ToString(selector)).portContext;
+    return context.lost || context.gl.isContextLost() ? 1 : 0;
+});
 
 EM_JS(int, port_web_context_generation, (const char* selector),
       { return document.querySelector(UTF8ToString(selector)).portContext.generation; });

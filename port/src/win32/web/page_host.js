@@ -1,7 +1,9 @@
 // The page's side of the web host: the windows' elements, the keys, the message box. Windows go
 // into the element with id "desktop" (the body when there is none); the page's stylesheet styles
-// the classes used here. Once the program has ended (the page sets Module.programEnded) no key
-// reaches it any more.
+// the classes used here. Keys reach the program only while one of its windows (the canvas, or
+// anything in its frame) has the focus, as a Windows program gets keys only while it is active;
+// the rest of the page keeps its own. Once the program has ended (the page sets
+// Module.programEnded) no key reaches it any more.
 mergeInto(LibraryManager.library, {
     // The library's objects are written into the program's script as literals, so the set of keys
     // is made when the script runs.
@@ -14,7 +16,10 @@ mergeInto(LibraryManager.library, {
         listenToKeys: function () {
             if (typeof window === 'undefined') return;
             window.addEventListener('keydown', function (event) {
-                if (Module.programEnded || portWeb.messageBoxOpen) return;
+                var inWindow = portWeb.windows.some(function (frame) {
+                    return frame.contains(event.target);
+                });
+                if (Module.programEnded || portWeb.messageBoxOpen || !inWindow) return;
                 portWeb.keysDown.add(event.keyCode);
                 // The arrows and space would otherwise scroll the page under the program.
                 if (event.keyCode === 32 || (event.keyCode >= 37 && event.keyCode <= 40)) {
@@ -43,6 +48,8 @@ mergeInto(LibraryManager.library, {
         var frame = portWeb.element('div', 'window');
         frame.id = 'window-' + number;
         frame.hidden = true;
+        // A click on the caption gives the window the focus too.
+        frame.tabIndex = -1;
         var caption = portWeb.element('div', 'caption');
         caption.appendChild(portWeb.element('span', 'title', text));
         var close = portWeb.element('button', 'close', '\u2715');
