@@ -12,6 +12,7 @@
 #include "frame.h"
 #include "main_loop.h"
 #include "program.h"
+#include "save_file.h"
 #include "scene_setup.h"
 #include "window.h"
 
@@ -47,12 +48,18 @@ struct Options {
     std::string textures;
 };
 
-// A whole decimal number in [1, largest], or false.
-bool ParseCount(const char* text, long largest, long* value) {
-    char* end = nullptr;
-    const long parsed = std::strtol(text, &end, 10);
-    if (end == text || *end != '\0' || parsed < 1 || parsed > largest) {
+// A whole number in [1, largest] written as the browser's capture tool takes it: decimal digits
+// only, the first not 0; no sign, no spaces. Otherwise false.
+bool ParseCount(const std::string& text, long largest, long* value) {
+    if (text.empty() || text[0] < '1' || text[0] > '9') {
         return false;
+    }
+    long parsed = 0;
+    for (const char digit : text) {
+        if (digit < '0' || digit > '9' || parsed > (largest - (digit - '0')) / 10) {
+            return false;
+        }
+        parsed = parsed * 10 + (digit - '0');
     }
     *value = parsed;
     return true;
@@ -63,8 +70,7 @@ bool ParseSize(const char* text, long* width, long* height) {
     if (cross == nullptr) {
         return false;
     }
-    const std::string widthText(text, cross);
-    return ParseCount(widthText.c_str(), LARGEST_SIDE, width) &&
+    return ParseCount(std::string(text, cross), LARGEST_SIDE, width) &&
            ParseCount(cross + 1, LARGEST_SIDE, height);
 }
 
@@ -100,9 +106,9 @@ bool ParseOptions(int argc, char** argv, Options* options, std::string* error) {
             options->textures = value;
         }
         if (!valid) {
-            *error =
-                "bad value for " + option + ": " + value +
-                " (counts are whole numbers from 1 to 10000000, sizes WxH from 1x1 to 8192x8192)";
+            *error = "bad value for " + option + ": \"" + value +
+                     "\" (counts are whole numbers from 1 to 10000000 in digits alone, sizes WxH"
+                     " from 1x1 to 8192x8192)";
             return false;
         }
     }
@@ -139,41 +145,6 @@ bool PumpMessages() {
     return true;
 }
 
-// Writes bytes to path and closes it; false when any write or the close fails.
-bool WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
-        return false;
-    }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return std::fclose(file) == 0 && written;
-}
-
-// Saves bytes under path so that the name never holds part of them: a regular file, or a new one,
-// is written beside the target and renamed over it, so a failed write leaves what was there. What
-// cannot be renamed over (a device, a pipe) is written in place. A symbolic link keeps pointing
-// where it did: the file it points to is replaced.
-bool SaveFile(const std::string& path, const std::vector<unsigned char>& bytes) {
-    std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(path, error);
-    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
-        return WriteBytes(path, bytes);
-    }
-    const std::string target = std::filesystem::weakly_canonical(path, error).string();
-    if (error) {
-        return false;
-    }
-    const std::string partial = target + ".partial";
-    if (WriteBytes(partial, bytes)) {
-        std::filesystem::rename(partial, target, error);
-        if (!error) {
-            return true;
-        }
-    }
-    std::remove(partial.c_str());
-    return false;
-}
-
 void AppendBytes(void* context, void* data, int size) {
     std::vector<unsigned char>* bytes = (std::vector<unsigned char>*)context;
     bytes->insert(bytes->end(), (const unsigned char*)data, (const unsigned char*)data + size);
@@ -190,9 +161,13 @@ bool WriteBackBuffer(const std::string& path) {
     }
     std::vector<unsigned char> png;
     if (!stbi_write_png_to_func(AppendBytes, &png, (int)width, (int)height, 3, rgb.data(),
-                                (int)width * 3) ||
-        !SaveFile(path, png)) {
-        std::fprintf(stderr, "capture: could not write %s\n", path.c_str());
+                                (int)width * 3)) {
+        std::fprintf(stderr, "capture: could not encode the frame as PNG\n");
+        return false;
+    }
+    std::string why;
+    if (!SaveFile(path, png, &why)) {
+        std::fprintf(stderr, "capture: could not write %s: %s\n", path.c_str(), why.c_str());
         return false;
     }
     return true;
@@ -320,6 +295,10 @@ int main(int argc, char** argv) {
     }
     CleanDirect3D();
     DestroyWindow(window);
+    // What was written on standard output (the benchmark's line) must have got there.
+    if (!CloseStandardOutput(argv[0])) {
+        result = EXIT_FAILURE;
+    }
     // exit(), not return: in the browser the frames above yielded to the page, and a return from
     // main after that reaches no one.
     std::exit(result);

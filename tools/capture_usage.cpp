@@ -1,5 +1,6 @@
 #include "capture_usage.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -23,24 +24,37 @@ const char USAGE[] =
     "\n"
     "Exit codes: 0 done, 1 failed, 2 bad command line.\n";
 
-bool Written() {
-    return std::fflush(stdout) == 0 && !std::ferror(stdout);
-}
-
 } // namespace
 
 int AnswerHelpOrVersion(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::printf(USAGE, argv[0], argv[0]);
-            return Written() ? 0 : 1;
+            return CloseStandardOutput(argv[0]) ? 0 : 1;
         }
         if (std::strcmp(argv[i], "--version") == 0) {
             std::printf("%s %s\n", argv[0], PACKAGE_VERSION);
-            return Written() ? 0 : 1;
+            return CloseStandardOutput(argv[0]) ? 0 : 1;
         }
     }
     return -1;
+}
+
+// A standard output that was never open fails only to close, and is no failure when nothing was
+// written to it, as GNU's tools take it.
+bool CloseStandardOutput(const char* tool) {
+    errno = 0;
+    const bool flushed = std::fflush(stdout) == 0 && !std::ferror(stdout);
+    const int flushError = errno;
+    errno = 0;
+    const bool closed = std::fclose(stdout) == 0 || (flushed && errno == EBADF);
+    if (flushed && closed) {
+        return true;
+    }
+    const int error = flushed ? errno : flushError;
+    std::fprintf(stderr, "%s: could not write to standard output: %s\n", tool,
+                 error != 0 ? std::strerror(error) : "write error");
+    return false;
 }
 
 void PrintUsageHint(const char* tool, const char* error) {

@@ -19,6 +19,9 @@
 #include <string>
 #include <vector>
 
+// After <cstdio>: jpeglib.h uses FILE and size_t without declaring them.
+#include <jpeglib.h>
+
 namespace {
 
 // A JPEG of the given size whose left half is red and right half blue.
@@ -41,6 +44,57 @@ std::vector<uint8_t> MakeJpeg(int width, int height) {
     tjFree(jpeg);
     tjDestroy(compressor);
     return bytes;
+}
+
+// The printer's inks of the four-component images below, stored inverted as Adobe's programs store
+// them (255 is no ink): one 8 x 8 block per colour, 16 colours in two rows.
+const int INK_BLOCKS = 16;
+const uint8_t INKS[INK_BLOCKS][4] = {
+    {255, 255, 255, 255}, {0, 255, 255, 255},  {255, 0, 255, 255},  {255, 255, 0, 255},
+    {255, 255, 255, 0},   {0, 0, 0, 255},      {128, 200, 40, 255}, {255, 255, 255, 128},
+    {60, 160, 220, 200},  {200, 60, 160, 90},  {10, 250, 130, 30},  {240, 240, 200, 250},
+    {90, 90, 90, 90},     {180, 120, 60, 160}, {30, 200, 100, 220}, {220, 30, 120, 60},
+};
+
+// A 64 x 16 JPEG of the inks above in colour space CMYK or YCCK, with full-resolution components
+// at quality 100, and the Adobe marker that libjpeg writes for both.
+std::vector<uint8_t> MakeInkJpeg(J_COLOR_SPACE space) {
+    const int width = 64;
+    const int height = 16;
+    std::vector<uint8_t> cmyk((size_t)width * height * 4);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            std::copy_n(INKS[y / 8 * 8 + x / 8], 4, &cmyk[((size_t)y * width + x) * 4]);
+        }
+    }
+    jpeg_compress_struct info = {};
+    jpeg_error_mgr errors = {};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char* bytes = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &bytes, &size);
+    info.image_width = width;
+    info.image_height = height;
+    info.input_components = 4;
+    info.in_color_space = JCS_CMYK;
+    jpeg_set_defaults(&info);
+    jpeg_set_colorspace(&info, space);
+    for (int k = 0; k < 4; ++k) {
+        info.comp_info[k].h_samp_factor = 1;
+        info.comp_info[k].v_samp_factor = 1;
+    }
+    jpeg_set_quality(&info, 100, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW row = &cmyk[(size_t)info.next_scanline * width * 4];
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    std::vector<uint8_t> jpeg(bytes, bytes + size);
+    std::free(bytes);
+    return jpeg;
 }
 
 // Rewrites the frame header's declared height and width.
@@ -186,6 +240,35 @@ TEST_F(ImageFile, DecodesAJpegTopRowFirstInBgrx) {
     EXPECT_LT(left[0], 15);
     EXPECT_GT(right[0], 240); // blue in the B byte
     EXPECT_LT(right[2], 15);
+}
+
+// Pictures from print work are often CMYK, or YCCK (CMYK with its first three inks coded as
+// YCbCr). Both decoders, libjpeg-turbo's and stb_image's, show each ink block as the colour of the
+// paper the inks leave, red = (255 - cyan) x (255 - black) / 255 and so on, within JPEG's rounding.
+TEST_F(ImageFile, DecodesCmykAndYcckJpegsToTheInksColours) {
+    const struct {
+        const char* name;
+        J_COLOR_SPACE space;
+    } cases[] = {{"cmyk.jpg", JCS_CMYK}, {"ycck.jpg", JCS_YCCK}};
+    for (const auto& test : cases) {
+        const std::string path = Write(test.name, MakeInkJpeg(test.space));
+        DecodedImage image;
+        ASSERT_EQ(DecodeImageFile(path.c_str(), 8192, &image), D3D_OK) << test.name;
+        ASSERT_EQ(image.width, 64u) << test.name;
+        ASSERT_EQ(image.height, 16u) << test.name;
+        for (int block = 0; block < INK_BLOCKS; ++block) {
+            const uint8_t* ink = INKS[block];
+            const int x = block % 8 * 8 + 4;
+            const int y = block / 8 * 8 + 4;
+            const uint8_t* bgrx = &image.pixels[((size_t)y * 64 + x) * 4];
+            const int expected[3] = {(ink[2] * ink[3] + 127) / 255, (ink[1] * ink[3] + 127) / 255,
+                                     (ink[0] * ink[3] + 127) / 255};
+            for (int channel = 0; channel < 3; ++channel) {
+                EXPECT_NEAR(bgrx[channel], expected[channel], 2)
+                    << test.name << ", block " << block << ", byte " << channel << " of B, G, R";
+            }
+        }
+    }
 }
 
 TEST_F(ImageFile, ScalesUpToPowersOfTwo) {

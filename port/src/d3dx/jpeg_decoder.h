@@ -14,8 +14,11 @@
 const unsigned long long MAX_JPEG_BLOCK_VISITS = 8ULL * 3 * (8192 / 8) * (8192 / 8);
 const int MAX_JPEG_SCANS = 500;
 
-// Decodes the whole JPEG image in the open file. Refuses, before allocating any pixels, an image
-// wider or higher than maxSide, and, before decoding a scan that passes them, a file over the
-// bounds above. Returns D3D_OK, D3DXERR_INVALIDDATA for a file that is not a complete JPEG image
-// or is over the bounds, D3DERR_NOTAVAILABLE for an image that is too large, or E_OUTOFMEMORY.
+// Decodes the whole JPEG image in the open file: grey, YCbCr, RGB, or the printer's four inks as
+// CMYK or YCCK, which become RGB. Four-component files carry Adobe's (APP14) marker as Adobe's
+// programs, libjpeg and ImageMagick write them, and then store the inks inverted. Refuses, before
+// allocating any pixels, an image wider or higher than maxSide, and, before decoding a scan that
+// passes them, a file over the bounds above. Returns D3D_OK, D3DXERR_INVALIDDATA for a file that is
+// not a complete JPEG image or is over the bounds, D3DERR_NOTAVAILABLE for an image that is too
+// large, or E_OUTOFMEMORY.
 HRESULT DecodeJpeg(std::FILE* file, UINT maxSide, DecodedImage* image);

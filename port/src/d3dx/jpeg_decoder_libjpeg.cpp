@@ -1,10 +1,13 @@
 // JPEG decoding with libjpeg-turbo's libjpeg API, the desktop's decoder: its progress hook counts
-// each scan's work as the scan begins, which the TurboJPEG API has no way to do.
+// each scan's work as the scan begins, which the TurboJPEG API has no way to do. CMYK and YCCK
+// images come out of libjpeg as CMYK and are turned into RGB here as stb_image turns them.
 #include "jpeg_decoder.h"
 
 #include <d3dx9.h>
 
 #include <csetjmp>
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 
 #include <jpeglib.h>
@@ -65,6 +68,30 @@ struct JpegDecoder {
     }
 };
 
+// x * y / 255, rounded, for bytes: as stb_image computes it, so that the two decoders agree.
+uint8_t ScaleByte(unsigned x, unsigned y) {
+    const unsigned t = x * y + 128;
+    return (uint8_t)((t + (t >> 8)) >> 8);
+}
+
+// Turns a row of C, M, Y, K bytes into B, G, R, X in place. Each byte is how much of the paper
+// shows through that ink, as Adobe's files store it (inverted), or how much ink there is, as the
+// JPEG standard and libjpeg mean it where no Adobe marker says otherwise.
+void InkToBgrx(uint8_t* row, size_t pixels, bool inverted) {
+    for (size_t i = 0; i < pixels; ++i) {
+        uint8_t* pixel = row + i * 4;
+        const uint8_t flip = inverted ? 0 : 0xFF;
+        const unsigned cyan = pixel[0] ^ flip;
+        const unsigned magenta = pixel[1] ^ flip;
+        const unsigned yellow = pixel[2] ^ flip;
+        const unsigned black = pixel[3] ^ flip;
+        pixel[0] = ScaleByte(yellow, black);
+        pixel[1] = ScaleByte(magenta, black);
+        pixel[2] = ScaleByte(cyan, black);
+        pixel[3] = 0xFF;
+    }
+}
+
 } // namespace
 
 HRESULT DecodeJpeg(std::FILE* file, UINT maxSide, DecodedImage* image) {
@@ -82,7 +109,9 @@ HRESULT DecodeJpeg(std::FILE* file, UINT maxSide, DecodedImage* image) {
     if (info->image_width > maxSide || info->image_height > maxSide) {
         return D3DERR_NOTAVAILABLE;
     }
-    info->out_color_space = JCS_EXT_BGRX;
+    // libjpeg makes no RGB of four-component images (CMYK, or YCCK, which it turns into CMYK).
+    const bool ink = info->jpeg_color_space == JCS_CMYK || info->jpeg_color_space == JCS_YCCK;
+    info->out_color_space = ink ? JCS_CMYK : JCS_EXT_BGRX;
     info->progress = &decoder.progress;
     // For a progressive file this reads every scan, counting each one's work as it begins.
     jpeg_start_decompress(info);
@@ -94,6 +123,9 @@ HRESULT DecodeJpeg(std::FILE* file, UINT maxSide, DecodedImage* image) {
     while (info->output_scanline < info->output_height) {
         JSAMPROW row = image->pixels.get() + rowBytes * info->output_scanline;
         jpeg_read_scanlines(info, &row, 1);
+        if (ink) {
+            InkToBgrx(row, info->output_width, info->saw_Adobe_marker);
+        }
     }
     jpeg_finish_decompress(info);
     image->width = info->output_width;

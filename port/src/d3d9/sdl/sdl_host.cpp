@@ -5,12 +5,14 @@
 
 #include "../../host_window.h"
 #include "../../port_log.h"
+#include "../../win32/sdl/x11_errors.h"
 
 #include <GLES2/gl2ext.h>
 #include <SDL.h>
 #include <port_test.h>
 
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -125,6 +127,9 @@ std::shared_ptr<Host> CreateHost(HWND window, HRESULT* failure) {
         *failure = D3DERR_INVALIDCALL;
         return nullptr;
     }
+    // An X error while the context is made (or while SDL tried OpenGL out as the window was made)
+    // is a context that cannot be made.
+    const X11Setup setup;
     SDL_GLContext context = SDL_GL_CreateContext(host);
     if (context == nullptr) {
         std::fprintf(stderr, "d3d9: no OpenGL context: %s\n", SDL_GetError());
@@ -132,6 +137,11 @@ std::shared_ptr<Host> CreateHost(HWND window, HRESULT* failure) {
         return nullptr;
     }
     auto created = std::make_shared<SdlHost>(window, host, context);
+    if (const std::string refused = X11SetupFailure(host); !refused.empty()) {
+        std::fprintf(stderr, "d3d9: no OpenGL context: %s\n", refused.c_str());
+        *failure = D3DERR_NOTAVAILABLE;
+        return nullptr;
+    }
     if (!HasWhatTheDeviceCalls()) {
         std::fprintf(stderr, "d3d9: OpenGL %s lacks framebuffer objects or ES 2.0 calls\n",
                      (const char*)glGetString(GL_VERSION));

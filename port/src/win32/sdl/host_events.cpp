@@ -1,8 +1,10 @@
 #include "../host_events.h"
 
+#include "../../host_window.h"
 #include "../window_table.h"
 #include "sdl_window.h"
 #include "video.h"
+#include "x11_errors.h"
 
 #include <SDL.h>
 
@@ -50,6 +52,13 @@ std::vector<MSG> TakeHostEvents() {
             for (HWND window : LiveWindows()) {
                 messages.push_back(HostMessage(window, WM_CLOSE, 0, 0));
             }
+        }
+    }
+    // A window that another X client destroyed is destroyed here too: its procedure gets
+    // WM_DESTROY, as when Windows destroys a window.
+    for (HWND window : LiveWindows()) {
+        if (X11WindowDestroyed(HostWindowOf(window))) {
+            DestroyWindow(window);
         }
     }
     return messages;

@@ -1,22 +1,59 @@
 // Message boxes through SDL's; when SDL cannot show the box, the call still returns at once. A
-// termination request (SIGINT, SIGTERM) while a box is up ends the program with exit code 1, as
-// dismissing any box here does, and ends the process that shows the box with it.
+// termination request (SIGINT, SIGTERM, SIGHUP, SIGQUIT) while a box is up ends the program with
+// exit code 1, as dismissing any box here does. The process that shows the box (SDL forks one on
+// X11) ends with the program however the program ends, SIGKILL included: it holds the program's
+// connection to the X server, so while it lived the program's window stayed on the screen too.
 #include "../../host_window.h"
 #include "../host_message_box.h"
 #include "video.h"
 
 #include <SDL.h>
 #include <fcntl.h>
+#include <pthread.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdio>
 #include <string>
 
 namespace {
 
-const int TERMINATION_SIGNALS[] = {SIGINT, SIGTERM};
+const int TERMINATION_SIGNALS[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+const int TERMINATION_SIGNAL_COUNT = sizeof(TERMINATION_SIGNALS) / sizeof(TERMINATION_SIGNALS[0]);
+
+// The program's process id while a box is being shown, else 0: the processes forked meanwhile are
+// the box's.
+std::atomic<pid_t> g_boxParent{0};
+
+// Runs in every child forked by the program, at once: a child forked while a box is shown asks to
+// be killed when the program ends, and ends at once if the program has already ended.
+void EndWithProgram() {
+    const pid_t parent = g_boxParent.load();
+    if (parent == 0) {
+        return;
+    }
+    if (prctl(PR_SET_PDEATHSIG, SIGKILL) != 0 || getppid() != parent) {
+        _exit(1);
+    }
+}
+
+// While it lives, the processes forked by this thread end with the program.
+class BoxProcessEndsWithProgram {
+  public:
+    BoxProcessEndsWithProgram() {
+        static const bool registered = pthread_atfork(nullptr, nullptr, EndWithProgram) == 0;
+        if (!registered) {
+            std::fprintf(stderr, "The message box's process may outlive the program\n");
+        }
+        g_boxParent.store(getpid());
+    }
+    ~BoxProcessEndsWithProgram() { g_boxParent.store(0); }
+    BoxProcessEndsWithProgram(const BoxProcessEndsWithProgram&) = delete;
+    BoxProcessEndsWithProgram& operator=(const BoxProcessEndsWithProgram&) = delete;
+};
 
 // The file that lists the child processes of the thread showing the box: SDL shows it from one.
 char g_boxChildrenPath[64];
@@ -53,7 +90,7 @@ class TerminationDuringBox {
         struct sigaction action = {};
         action.sa_handler = OnTerminationDuringBox;
         sigemptyset(&action.sa_mask);
-        for (int k = 0; k < 2; ++k) {
+        for (int k = 0; k < TERMINATION_SIGNAL_COUNT; ++k) {
             sigaction(TERMINATION_SIGNALS[k], nullptr, &previous_[k]);
             if (previous_[k].sa_handler != SIG_IGN) {
                 sigaction(TERMINATION_SIGNALS[k], &action, nullptr);
@@ -61,7 +98,7 @@ class TerminationDuringBox {
         }
     }
     ~TerminationDuringBox() {
-        for (int k = 0; k < 2; ++k) {
+        for (int k = 0; k < TERMINATION_SIGNAL_COUNT; ++k) {
             sigaction(TERMINATION_SIGNALS[k], &previous_[k], nullptr);
         }
     }
@@ -69,7 +106,7 @@ class TerminationDuringBox {
     TerminationDuringBox& operator=(const TerminationDuringBox&) = delete;
 
   private:
-    struct sigaction previous_[2];
+    struct sigaction previous_[TERMINATION_SIGNAL_COUNT];
 };
 
 } // namespace
@@ -91,6 +128,7 @@ void ShowHostMessageBox(HWND owner, const std::string& text, const std::string& 
     int pressed = IDOK;
     const bool videoStarted = StartVideo();
     const TerminationDuringBox termination;
+    const BoxProcessEndsWithProgram boxProcess;
     if (videoStarted && SDL_ShowMessageBox(&box, &pressed) != 0) {
         std::fprintf(stderr, "The message box could not be shown: %s\n", SDL_GetError());
     }

@@ -4,6 +4,7 @@
 #include "../../host_window.h"
 #include "../window_table.h"
 #include "video.h"
+#include "x11_errors.h"
 
 #include <cstdio>
 
@@ -30,13 +31,19 @@ std::unique_ptr<HostWindow> CreateHostWindow(const std::string& title, int x, in
         return nullptr;
     }
     SetWindowGlAttributes();
-    SDL_Window* sdl =
-        SDL_CreateWindow(title.c_str(), x, y, width, height,
-                         SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
+    SDL_Window* sdl = nullptr;
+    {
+        // SDL tries OpenGL out while it makes the first window: what the X server refuses then is
+        // a device that cannot be created, which CreateHost reports.
+        const X11Setup setup;
+        sdl = SDL_CreateWindow(title.c_str(), x, y, width, height,
+                               SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
+    }
     if (sdl == nullptr) {
         std::fprintf(stderr, "CreateWindowExA: %s\n", SDL_GetError());
         return nullptr;
     }
+    WatchX11Window(sdl);
     return std::make_unique<SdlWindow>(sdl);
 }
 

@@ -1,5 +1,7 @@
 #include "video.h"
 
+#include "x11_errors.h"
+
 #include <SDL.h>
 
 #include <cstdio>
@@ -31,6 +33,7 @@ bool StartVideo() {
         std::fprintf(stderr, "Cannot open a display: no X11, Wayland or KMS display was found\n");
         return false;
     }
+    CatchX11Errors();
     return true;
 }
 
