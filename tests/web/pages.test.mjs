@@ -104,7 +104,7 @@ describe('boxring-capture.html', () => {
     // The query, the exit code, and what the status line ends with.
     const cases = [
         ['size=320x200', 0, /exit code 0\.$/],
-        ['frame=0', 2, /bad value for --frame: 0 .*see .* --help$/],
+        ['frame=0', 2, /bad value for --frame: "0" .*see .* --help$/],
         ['bench=5&frame=2', 2, /--bench takes neither --frame nor --out; see .* --help$/],
     ];
     for (const [query, code, status] of cases) {
