@@ -85,9 +85,10 @@ std::string X11SetupFailure(SDL_Window* window) {
     if (!g_installed || !X11WindowOf(window, &display, &x11Window)) {
         return std::string();
     }
-    ++g_setupDepth;
-    XSync(display, False);
-    --g_setupDepth;
+    {
+        const X11Setup answering;
+        XSync(display, False);
+    }
     if (!g_setupFailed) {
         return std::string();
     }
