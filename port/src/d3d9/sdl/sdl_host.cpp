@@ -5,7 +5,7 @@
 
 #include "../../host_window.h"
 #include "../../port_log.h"
-#include "../../win32/sdl/x11_errors.h"
+#include "../../win32/desktop/x11_errors.h"
 
 #include <GLES2/gl2ext.h>
 #include <SDL.h>

@@ -3,7 +3,7 @@
 
 #include "../window_host.h"
 #include "../window_table.h"
-#include "web_host.h"
+#include "page_host.h"
 
 #include <string>
 

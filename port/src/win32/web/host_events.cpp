@@ -2,7 +2,7 @@
 #include "../host_events.h"
 
 #include "canvas_window.h"
-#include "web_host.h"
+#include "page_host.h"
 
 std::vector<MSG> TakeHostEvents() {
     std::vector<MSG> messages;

@@ -1,6 +1,6 @@
 // The asynchronous key state from the page's key events: a key is down from its keydown to its
 // keyup, and every key is up once the page loses the focus (it sees no keyup then).
-#include "web_host.h"
+#include "page_host.h"
 
 #include <windows.h>
 

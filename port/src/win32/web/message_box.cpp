@@ -1,7 +1,7 @@
 // Message boxes as modal boxes in the page. The call waits, yielding to the browser, until OK is
 // pressed.
 #include "../host_message_box.h"
-#include "web_host.h"
+#include "page_host.h"
 
 #include <emscripten.h>
 

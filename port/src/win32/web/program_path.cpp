@@ -1,6 +1,6 @@
 // _get_pgmptr in the page: the program's path in the virtual file system, which the page names
 // (its folder holds the files the page fetched for it), with Windows' separators.
-#include "web_host.h"
+#include "page_host.h"
 
 #include <windows.h>
 

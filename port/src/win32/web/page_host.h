@@ -1,4 +1,4 @@
-// The page's side of the web host, written in JavaScript (page_host.js): the window's elements,
+// The page's side of the browser host, written in JavaScript (page_host.js): the window's elements,
 // the keys the page has seen, the message box, the program's path.
 #pragma once
 
