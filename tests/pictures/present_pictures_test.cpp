@@ -2,7 +2,7 @@
 // top, stretched over the client area when the window has another size than the back buffer.
 #include "test_device.h"
 
-#include "../../port/src/host_window.h"
+#include "../../port/src/win32/desktop/sdl_window.h"
 
 #include <SDL.h>
 #include <SDL_syswm.h>
@@ -21,7 +21,7 @@ const unsigned long BACKGROUND = 0x000050;
 unsigned long WindowPixel(HWND window, int x, int y) {
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
-    if (!SDL_GetWindowWMInfo(HostWindowOf(window), &info) || info.subsystem != SDL_SYSWM_X11) {
+    if (!SDL_GetWindowWMInfo(SdlWindowOf(window), &info) || info.subsystem != SDL_SYSWM_X11) {
         ADD_FAILURE() << "the window is not an X11 window";
         return 0;
     }
@@ -48,7 +48,7 @@ TEST(PresentPictures, ShowsTheTopRowAtTheTopStretchedOverTheClientArea) {
     test.BindMesh(Rectangle(-1.0f, 1.0f, 1.0f, 0.0f, 0.5f, TOWARDS_CAMERA), RectangleIndices());
     const struct { int width, height; } clients[] = {{640, 480}, {320, 240}};
     for (const auto& client : clients) {
-        SDL_SetWindowSize(HostWindowOf(test.window), client.width, client.height);
+        SDL_SetWindowSize(SdlWindowOf(test.window), client.width, client.height);
         SDL_PumpEvents();
         ASSERT_EQ(D3D_OK, test.device->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER,
                                              0xFF000000 | BACKGROUND, 1.0f, 0));

@@ -1,7 +1,7 @@
 // The message queue: order, WM_QUIT last, filters, and the ways a window is closed.
 #include "recording_window.h"
 
-#include "../../port/src/host_window.h"
+#include "../../port/src/win32/desktop/sdl_window.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -70,7 +70,7 @@ TEST_F(MessageQueue, CloseMessageDestroysTheWindowAndQuits) {
     DispatchMessageA(&msg);
     // DefWindowProcA destroyed the window, which sent WM_DESTROY before DispatchMessageA returned.
     EXPECT_EQ(g_receivedMessages, (std::vector<UINT>{WM_CLOSE, WM_DESTROY}));
-    EXPECT_EQ(HostWindowOf(window), nullptr);
+    EXPECT_EQ(SdlWindowOf(window), nullptr);
 
     ASSERT_TRUE(PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE));
     EXPECT_EQ(msg.message, (UINT)WM_QUIT);
@@ -87,7 +87,7 @@ TEST_F(MessageQueue, HostCloseRequestBecomesCloseMessage) {
     SDL_Event event = {};
     event.type = SDL_WINDOWEVENT;
     event.window.event = SDL_WINDOWEVENT_CLOSE;
-    event.window.windowID = SDL_GetWindowID(HostWindowOf(window));
+    event.window.windowID = SDL_GetWindowID(SdlWindowOf(window));
     ASSERT_EQ(SDL_PushEvent(&event), 1);
 
     EXPECT_EQ(DrainMessages(), (std::vector<UINT>{WM_CLOSE, WM_QUIT}));
@@ -103,8 +103,8 @@ TEST_F(MessageQueue, HostQuitRequestClosesEveryWindow) {
     ASSERT_EQ(SDL_PushEvent(&event), 1);
 
     EXPECT_EQ(DrainMessages(), (std::vector<UINT>{WM_CLOSE, WM_CLOSE, WM_QUIT}));
-    EXPECT_EQ(HostWindowOf(first), nullptr);
-    EXPECT_EQ(HostWindowOf(second), nullptr);
+    EXPECT_EQ(SdlWindowOf(first), nullptr);
+    EXPECT_EQ(SdlWindowOf(second), nullptr);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // Windows: the frame, what the host window looks like, and resizing.
 #include "recording_window.h"
 
-#include "../../port/src/host_window.h"
+#include "../../port/src/win32/desktop/sdl_window.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@ class Window : public ::testing::Test {
     void SetUp() override {
         window = OpenRecordingWindow();
         ASSERT_NE(window, (HWND)NULL);
-        host = HostWindowOf(window);
+        host = SdlWindowOf(window);
         ASSERT_NE(host, nullptr);
     }
     void TearDown() override {

@@ -4,6 +4,7 @@
 
 #include "../port_log.h"
 #include "text.h"
+#include "window_backend.h"
 
 #include <strings.h>
 
@@ -25,7 +26,7 @@ const LONG FRAME_BOTTOM = 8;
 const ATOM FIRST_CLASS_ATOM = 0xC000;
 
 struct WindowRecord {
-    std::unique_ptr<HostWindow> host;
+    std::unique_ptr<WindowBackend> backend;
     WNDPROC procedure;
     bool destroying;
 };
@@ -52,9 +53,18 @@ bool IsLiveWindow(HWND window) {
     return FindWindowRecord(window) != nullptr;
 }
 
-HostWindow* HostOf(HWND window) {
+uint32_t BackendIdOf(HWND window) {
     const WindowRecord* record = FindWindowRecord(window);
-    return record == nullptr ? nullptr : record->host.get();
+    return record == nullptr ? 0 : record->backend->Id();
+}
+
+HWND WindowOfBackendId(uint32_t id) {
+    for (const auto& entry : g_windows) {
+        if (entry.second.backend->Id() == id) {
+            return entry.first;
+        }
+    }
+    return nullptr;
 }
 
 std::vector<HWND> LiveWindows() {
@@ -98,13 +108,13 @@ HWND WINAPI CreateWindowExA(DWORD, LPCSTR className, LPCSTR windowName, DWORD st
     const int clientWidth = std::max(width - (int)(frame.right - frame.left), 1);
     const int clientHeight = std::max(height - (int)(frame.bottom - frame.top), 1);
     const std::string title = Utf8FromAnsi(windowName == nullptr ? "" : windowName);
-    std::unique_ptr<HostWindow> host =
-        CreateHostWindow(title, x - (int)frame.left, y - (int)frame.top, clientWidth, clientHeight);
-    if (host == nullptr) {
+    std::unique_ptr<WindowBackend> backend = CreateWindowBackend(
+        title, x - (int)frame.left, y - (int)frame.top, clientWidth, clientHeight);
+    if (backend == nullptr) {
         return nullptr;
     }
     HWND window = reinterpret_cast<HWND>(++g_handleCount);
-    g_windows[window] = WindowRecord{std::move(host), windowClass->second, false};
+    g_windows[window] = WindowRecord{std::move(backend), windowClass->second, false};
     PortLogInfo("win32: window \"%s\" %d x %d, client area %d x %d", title.c_str(), width, height,
                 clientWidth, clientHeight);
     return window;
@@ -115,25 +125,25 @@ BOOL WINAPI ShowWindow(HWND window, int showCommand) {
     if (record == nullptr) {
         return FALSE;
     }
-    const BOOL wasVisible = record->host->Visible();
+    const BOOL wasVisible = record->backend->Visible();
     if (showCommand == SW_HIDE) {
-        record->host->Hide();
+        record->backend->Hide();
     } else {
-        record->host->Show(showCommand);
+        record->backend->Show(showCommand);
     }
     return wasVisible;
 }
 
 // What the host shows is hidden, not destroyed: the Direct3D stand-in may still hold it for a
 // device that the program releases only after its window has gone, as it does when the window is
-// closed. It lasts, hidden, until the process ends; the record and its host object go at once.
+// closed. It lasts, hidden, until the process ends; the record and its backend object go at once.
 BOOL WINAPI DestroyWindow(HWND window) {
     WindowRecord* record = FindWindowRecord(window);
     if (record == nullptr || record->destroying) {
         return FALSE;
     }
     record->destroying = true;
-    record->host->Hide();
+    record->backend->Hide();
     SendToWindow(window, WM_DESTROY, 0, 0);
     g_windows.erase(window);
     return TRUE;
@@ -146,7 +156,7 @@ BOOL WINAPI GetClientRect(HWND window, RECT* rect) {
     }
     int width = 0;
     int height = 0;
-    record->host->ClientSize(&width, &height);
+    record->backend->ClientSize(&width, &height);
     *rect = RECT{0, 0, width, height};
     return TRUE;
 }

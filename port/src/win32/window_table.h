@@ -1,17 +1,21 @@
-// The live windows, shared by the window functions, the message queue and the host events.
+// The live windows, shared by the window functions, the message queue and the hosts. The hosts
+// call in here to turn handles into their own ids and back; the table knows a host only through
+// window_backend.h.
 #pragma once
-
-#include "window_host.h"
 
 #include <windows.h>
 
+#include <cstdint>
 #include <vector>
 
 // Whether the handle names a window that has not been destroyed.
 bool IsLiveWindow(HWND window);
 
-// The host window behind a live window handle, or null.
-HostWindow* HostOf(HWND window);
+// The host's id for a live window's backend (WindowBackend::Id), or 0 when the handle names none.
+uint32_t BackendIdOf(HWND window);
+
+// The live window whose backend has this id, or null.
+HWND WindowOfBackendId(uint32_t id);
 
 // Every live window, oldest first.
 std::vector<HWND> LiveWindows();

@@ -3,8 +3,8 @@
 #include "../device.h"
 #include "../host.h"
 
-#include "../../host_window.h"
 #include "../../port_log.h"
+#include "../../win32/desktop/sdl_window.h"
 #include "../../win32/desktop/x11_errors.h"
 
 #include <GLES2/gl2ext.h>
@@ -53,7 +53,7 @@ class SdlHost : public Host {
     bool MakeCurrent() override {
         // A destroyed window keeps its SDL window, hidden, for as long as this context lives; the
         // device draws and presents no more once the window is gone.
-        if (HostWindowOf(window_) != host_ || context_ == nullptr) {
+        if (SdlWindowOf(window_) != host_ || context_ == nullptr) {
             return false;
         }
         if (SDL_GL_GetCurrentContext() == context_ && SDL_GL_GetCurrentWindow() == host_) {
@@ -122,7 +122,7 @@ class SdlHost : public Host {
 } // namespace
 
 std::shared_ptr<Host> CreateHost(HWND window, HRESULT* failure) {
-    SDL_Window* host = HostWindowOf(window);
+    SDL_Window* host = SdlWindowOf(window);
     if (host == nullptr) {
         *failure = D3DERR_INVALIDCALL;
         return nullptr;

@@ -1,6 +1,5 @@
 #include "../host_events.h"
 
-#include "../../host_window.h"
 #include "../window_table.h"
 #include "sdl_window.h"
 #include "video.h"
@@ -11,7 +10,7 @@
 namespace {
 
 void AddWindowEvent(const SDL_WindowEvent& event, std::vector<MSG>* messages) {
-    HWND window = WindowOfHostId(event.windowID);
+    HWND window = WindowOfBackendId(event.windowID);
     if (window == nullptr) {
         return;
     }
@@ -57,7 +56,7 @@ std::vector<MSG> TakeHostEvents() {
     // A window that another X client destroyed is destroyed here too: its procedure gets
     // WM_DESTROY, as when Windows destroys a window.
     for (HWND window : LiveWindows()) {
-        if (X11WindowDestroyed(HostWindowOf(window))) {
+        if (X11WindowDestroyed(SdlWindowOf(window))) {
             DestroyWindow(window);
         }
     }

@@ -3,8 +3,8 @@
 // exit code 1, as dismissing any box here does. The process that shows the box (SDL forks one on
 // X11) ends with the program however the program ends, SIGKILL included: it holds the program's
 // connection to the X server, so while it lived the program's window stayed on the screen too.
-#include "../../host_window.h"
 #include "../host_message_box.h"
+#include "sdl_window.h"
 #include "video.h"
 
 #include <SDL.h>
@@ -119,7 +119,7 @@ void ShowHostMessageBox(HWND owner, const std::string& text, const std::string& 
     button.text = "OK";
     SDL_MessageBoxData box = {};
     box.flags = SDL_MESSAGEBOX_WARNING;
-    box.window = HostWindowOf(owner);
+    box.window = SdlWindowOf(owner);
     box.title = caption.c_str();
     box.message = text.c_str();
     box.numbuttons = 1;

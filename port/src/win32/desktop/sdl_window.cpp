@@ -1,14 +1,31 @@
 // Windows on SDL2.
 #include "sdl_window.h"
 
-#include "../../host_window.h"
+#include "../window_backend.h"
 #include "../window_table.h"
 #include "video.h"
 #include "x11_errors.h"
 
+#include <SDL.h>
+
 #include <cstdio>
 
 namespace {
+
+class SdlWindow : public WindowBackend {
+  public:
+    explicit SdlWindow(SDL_Window* sdl) : sdl_(sdl) {}
+    uint32_t Id() const override { return SDL_GetWindowID(sdl_); }
+    bool Visible() const override;
+    void Show(int showCommand) override;
+    void Hide() override { SDL_HideWindow(sdl_); }
+    void ClientSize(int* width, int* height) const override {
+        SDL_GetWindowSize(sdl_, width, height);
+    }
+
+  private:
+    SDL_Window* sdl_;
+};
 
 // Asked before the window exists: on X11 the double buffer and the depth buffer are chosen with the
 // window's visual. Depth lives in the Direct3D stand-in's own framebuffer, so the window has none.
@@ -21,30 +38,6 @@ void SetWindowGlAttributes() {
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 1);
-}
-
-} // namespace
-
-std::unique_ptr<HostWindow> CreateHostWindow(const std::string& title, int x, int y, int width,
-                                             int height) {
-    if (!StartVideo()) {
-        return nullptr;
-    }
-    SetWindowGlAttributes();
-    SDL_Window* sdl = nullptr;
-    {
-        // SDL tries OpenGL out while it makes the first window: what the X server refuses then is
-        // a device that cannot be created, which CreateHost reports.
-        const X11Setup setup;
-        sdl = SDL_CreateWindow(title.c_str(), x, y, width, height,
-                               SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
-    }
-    if (sdl == nullptr) {
-        std::fprintf(stderr, "CreateWindowExA: %s\n", SDL_GetError());
-        return nullptr;
-    }
-    WatchX11Window(sdl);
-    return std::make_unique<SdlWindow>(sdl);
 }
 
 bool SdlWindow::Visible() const {
@@ -70,24 +63,31 @@ void SdlWindow::Show(int showCommand) {
     }
 }
 
-void SdlWindow::Hide() {
-    SDL_HideWindow(sdl_);
-}
+} // namespace
 
-void SdlWindow::ClientSize(int* width, int* height) const {
-    SDL_GetWindowSize(sdl_, width, height);
-}
-
-SDL_Window* HostWindowOf(HWND window) {
-    const SdlWindow* host = static_cast<const SdlWindow*>(HostOf(window));
-    return host == nullptr ? nullptr : host->Sdl();
-}
-
-HWND WindowOfHostId(uint32_t hostWindowId) {
-    for (HWND window : LiveWindows()) {
-        if (SDL_GetWindowID(HostWindowOf(window)) == hostWindowId) {
-            return window;
-        }
+std::unique_ptr<WindowBackend> CreateWindowBackend(const std::string& title, int x, int y,
+                                                   int width, int height) {
+    if (!StartVideo()) {
+        return nullptr;
     }
-    return nullptr;
+    SetWindowGlAttributes();
+    SDL_Window* sdl = nullptr;
+    {
+        // SDL tries OpenGL out while it makes the first window: what the X server refuses then is
+        // a device that cannot be created, which CreateHost reports.
+        const X11Setup setup;
+        sdl = SDL_CreateWindow(title.c_str(), x, y, width, height,
+                               SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
+    }
+    if (sdl == nullptr) {
+        std::fprintf(stderr, "CreateWindowExA: %s\n", SDL_GetError());
+        return nullptr;
+    }
+    WatchX11Window(sdl);
+    return std::make_unique<SdlWindow>(sdl);
+}
+
+SDL_Window* SdlWindowOf(HWND window) {
+    const uint32_t id = BackendIdOf(window);
+    return id == 0 ? nullptr : SDL_GetWindowFromID(id);
 }

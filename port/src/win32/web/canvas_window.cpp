@@ -1,7 +1,7 @@
 // Windows in the page: each a canvas under a caption bar, made by the page's script.
 #include "canvas_window.h"
 
-#include "../window_host.h"
+#include "../window_backend.h"
 #include "../window_table.h"
 #include "page_host.h"
 
@@ -9,10 +9,11 @@
 
 namespace {
 
-class CanvasWindow : public HostWindow {
+class CanvasWindow : public WindowBackend {
   public:
     CanvasWindow(int number, int width, int height)
         : number_(number), width_(width), height_(height) {}
+    uint32_t Id() const override { return static_cast<uint32_t>(number_); }
     bool Visible() const override { return port_web_window_visible(number_) != 0; }
     void Show(int) override { port_web_show_window(number_, 1); }
     void Hide() override { port_web_show_window(number_, 0); }
@@ -20,8 +21,6 @@ class CanvasWindow : public HostWindow {
         *width = width_;
         *height = height_;
     }
-
-    int Number() const { return number_; }
 
   private:
     int number_;
@@ -31,23 +30,13 @@ class CanvasWindow : public HostWindow {
 
 } // namespace
 
-std::unique_ptr<HostWindow> CreateHostWindow(const std::string& title, int, int, int width,
-                                             int height) {
+std::unique_ptr<WindowBackend> CreateWindowBackend(const std::string& title, int, int, int width,
+                                                   int height) {
     return std::make_unique<CanvasWindow>(port_web_create_window(title.c_str(), width, height),
                                           width, height);
 }
 
 std::string CanvasSelectorOf(HWND window) {
-    const CanvasWindow* host = static_cast<const CanvasWindow*>(HostOf(window));
-    return host == nullptr ? std::string()
-                           : "#window-" + std::to_string(host->Number()) + "-canvas";
-}
-
-HWND WindowOfNumber(int number) {
-    for (HWND window : LiveWindows()) {
-        if (static_cast<const CanvasWindow*>(HostOf(window))->Number() == number) {
-            return window;
-        }
-    }
-    return nullptr;
+    const uint32_t number = BackendIdOf(window);
+    return number == 0 ? std::string() : "#window-" + std::to_string(number) + "-canvas";
 }

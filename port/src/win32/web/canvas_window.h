@@ -7,6 +7,3 @@
 
 // The CSS selector of the canvas behind a live window, or empty when the handle names none.
 std::string CanvasSelectorOf(HWND window);
-
-// The live window whose elements have this number, or null.
-HWND WindowOfNumber(int number);

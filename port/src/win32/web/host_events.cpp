@@ -1,14 +1,14 @@
 // The page's close buttons, turned into WM_CLOSE.
 #include "../host_events.h"
 
-#include "canvas_window.h"
+#include "../window_table.h"
 #include "page_host.h"
 
 std::vector<MSG> TakeHostEvents() {
     std::vector<MSG> messages;
     for (int number = port_web_take_close_request(); number != 0;
          number = port_web_take_close_request()) {
-        HWND window = WindowOfNumber(number);
+        HWND window = WindowOfBackendId(static_cast<uint32_t>(number));
         if (window != nullptr) {
             messages.push_back(HostMessage(window, WM_CLOSE));
         }
