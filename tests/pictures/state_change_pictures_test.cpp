@@ -148,8 +148,12 @@ Change RenderState(D3DRENDERSTATETYPE state, DWORD value) {
     return [=](IDirect3DDevice9* device) { return device->SetRenderState(state, value); };
 }
 
-Change Transform(D3DTRANSFORMSTATETYPE type, const D3DMATRIX& matrix) {
-    return [=](IDirect3DDevice9* device) { return device->SetTransform(type, &matrix); };
+// The type is kept as a DWORD: D3DTS_WORLD (256) lies outside the values the stand-in's
+// enumeration declares, and a stored enumeration holding it is undefined behaviour.
+Change Transform(DWORD type, const D3DMATRIX& matrix) {
+    return [=](IDirect3DDevice9* device) {
+        return device->SetTransform((D3DTRANSFORMSTATETYPE)type, &matrix);
+    };
 }
 
 Change Light(DWORD index, const D3DLIGHT9& light) {
