@@ -8,7 +8,7 @@
 # as this machine's. With --memory it measures the memory figures alone (a pictures test runs
 # that); without, the rest follows: the stand-in against plain GL, the texture loading benchmark,
 # the browser build beside the native one (where build-web/ is built and `npm ci` was run), the
-# long runs' resident memory and the frames after a million (about 50 minutes on 2 cores).
+# long runs' resident memory and the frames after a million (an hour on a quiet 2-core machine).
 # BUILD_DIR is the default preset's build (default build). Everything runs on a private virtual
 # display, in files of its own under TMPDIR.
 set -euo pipefail
