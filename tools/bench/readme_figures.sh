@@ -4,11 +4,12 @@
 #
 # Peak memory, which the machine's load does not change, is compared: a figure more than 10 % from
 # what is measured fails the run (exit 1). Frame rates, ratios and times are printed beside the
-# README's rows for a reader to judge: ratios within their stated spread, absolute times only
-# as this machine's. With --memory it measures the memory figures alone (a pictures test runs
-# that); without, the rest follows: the stand-in against plain GL, the texture loading benchmark,
-# the browser build beside the native one (where build-web/ is built and `npm ci` was run), the
-# long runs' resident memory and the frames after a million (an hour on a quiet 2-core machine).
+# README's rows for a reader to judge: ratios within their stated spread, absolute times only as
+# this machine's. With --memory it measures the native memory figures alone (a pictures test runs
+# that); without, the rest follows: peak memory under Wine (where the windows preset is built),
+# the stand-in against plain GL, the texture loading benchmark, the browser build beside the
+# native one (where build-web/ is built and `npm ci` was run), the long runs' resident memory and
+# the frames after a million (an hour on a quiet 2-core machine).
 # BUILD_DIR is the default preset's build (default build). Everything runs on a private virtual
 # display, in files of its own under TMPDIR.
 set -euo pipefail
@@ -29,8 +30,12 @@ done
 
 source "$root/scripts/virtual-display.sh"
 work=
-use_virtual_display 'rm -rf "$work"'
+wine=/usr/lib/wine/wine64
+wine_server=/usr/lib/wine/wineserver64
+# Wine's server for the script's own prefix, where it made one, ends before its files go.
+use_virtual_display '[ ! -d "$WINEPREFIX" ] || "$wine_server" -k 2>/dev/null; rm -rf "$work"'
 work=$(mktemp -d)
+export WINEPREFIX=$work/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 source "$here/stats.sh"
 
 # readme_row START: the README's table row that begins with "| START".
@@ -108,6 +113,22 @@ load_row "five solid 4097" "$work"/solid-{0,1,2,3,4}.jpg
 
 if [ -n "$memory_only" ]; then
     exit "$failed"
+fi
+
+windows_bin=$(sed -n 's/^WINDOWS_BUILD_DIR:PATH=//p' "$build/CMakeCache.txt")/bin
+if [ -x "$wine" ] && [ -f "$windows_bin/boxring-capture.exe" ]; then
+    echo "== Peak memory under 64-bit Wine, in a prefix of its own (made first: a minute or more)"
+    "$wine" wineboot -i >/dev/null 2>&1
+    "$wine_server" -w
+    row="peak memory under 64-bit Wine"
+    for program_index in boxring:1 texcross:2; do
+        program=${program_index%:*}
+        compare_memory "$program-capture.exe --bench 2000" \
+            "$(readme_number "$row" 2 "${program_index#*:}")" \
+            "$(peak_kib "$work/out" "$wine" "$windows_bin/$program-capture.exe" --bench 2000)"
+    done
+else
+    echo "== Wine: no 64-bit Windows build at $windows_bin, or no $wine"
 fi
 
 echo "== boxring-capture against plain SDL2 + OpenGL: tools/bench/compare.sh $build 2000 5"
