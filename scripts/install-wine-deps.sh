@@ -5,4 +5,5 @@
 set -euo pipefail
 source "$(dirname "$0")/packages.sh"
 
-install_missing g++-mingw-w64-x86-64 wine64
+packages=(g++-mingw-w64-x86-64 wine64)
+install_missing "${packages[@]}"

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced: as_root COMMAND...: runs the command as root, through sudo for another user.
 # install_missing PACKAGE...: installs, with apt-get, those of the Debian packages that are not
 # installed yet, refreshing the package lists first; does nothing when all are there. Another

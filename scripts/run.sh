@@ -47,7 +47,7 @@ if has_display; then
 fi
 
 source scripts/virtual-display.sh
-trap 'kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true' EXIT
+use_virtual_display
 "build/bin/$program" &
 pid=$!
 sleep 4

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced: building the web preset and installing the Node tools. The web preset gives emcc what it
 # needs (Debian's node modules and python3); npm must not download a browser (the tools drive
 # Debian's Chromium).

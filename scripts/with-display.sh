@@ -4,5 +4,5 @@
 set -uo pipefail
 
 source "$(dirname "$0")/virtual-display.sh"
-trap '[ -n "${VIRTUAL_DISPLAY_PID:-}" ] && kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true' EXIT
+use_virtual_display
 "$@"

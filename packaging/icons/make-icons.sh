@@ -8,8 +8,9 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 bin=$(cd "${1:-build}/bin" && pwd)
 source "$here/../../scripts/virtual-display.sh"
+work=
+use_virtual_display 'rm -rf "$work"'
 work=$(mktemp -d)
-trap 'rm -rf "$work"; [ -z "$VIRTUAL_DISPLAY_PID" ] || kill "$VIRTUAL_DISPLAY_PID"' EXIT
 
 for program_frame in boxring:120 texcross:40; do
     program=${program_frame%:*}

@@ -275,11 +275,15 @@ TEST_F(ImageFile, ScalesUpToPowersOfTwo) {
     const std::string path = Write("odd.jpg", MakeJpeg(300, 200));
     DecodedImage image;
     ASSERT_EQ(DecodeImageFile(path.c_str(), 8192, &image), D3D_OK);
-    ASSERT_EQ(ScaleToPowerOfTwo(&image), D3D_OK);
-    EXPECT_EQ(image.width, 512u);
-    EXPECT_EQ(image.height, 256u);
-    EXPECT_GT(image.pixels[(128 * 512 + 40) * 4 + 2], 240);  // still red on the left
-    EXPECT_GT(image.pixels[(128 * 512 + 470) * 4 + 0], 240); // and blue on the right
+    EXPECT_EQ(NextPowerOfTwo(image.width), 512u);
+    EXPECT_EQ(NextPowerOfTwo(image.height), 256u);
+    // Written at a texture level's pitch, here 16 bytes past the row.
+    const size_t pitch = 512 * 4 + 16;
+    std::vector<uint8_t> level(pitch * 256, 0xAB);
+    ASSERT_EQ(CopyScaled(image, 512, 256, level.data(), pitch), D3D_OK);
+    EXPECT_GT(level[128 * pitch + 40 * 4 + 2], 240);  // still red on the left
+    EXPECT_GT(level[128 * pitch + 470 * 4 + 0], 240); // and blue on the right
+    EXPECT_EQ(level[128 * pitch + 512 * 4], 0xAB);    // and nothing past the row
 
     // Scaling blends neighbouring texels and rings past none of them: across a step from 100 to
     // 200, every scaled texel stays within 100 to 200.
@@ -290,9 +294,9 @@ TEST_F(ImageFile, ScalesUpToPowersOfTwo) {
     for (int texel = 0; texel < 9; ++texel) {
         std::fill_n(&step.pixels[texel * 4], 4, texel % 3 == 2 ? 200 : 100);
     }
-    ASSERT_EQ(ScaleToPowerOfTwo(&step), D3D_OK);
-    ASSERT_EQ(step.width, 4u);
-    const auto [darkest, brightest] = std::minmax_element(&step.pixels[0], &step.pixels[4 * 4 * 4]);
+    std::vector<uint8_t> scaled(4 * 4 * 4);
+    ASSERT_EQ(CopyScaled(step, 4, 4, scaled.data(), 4 * 4), D3D_OK);
+    const auto [darkest, brightest] = std::minmax_element(scaled.begin(), scaled.end());
     EXPECT_EQ(*darkest, 100);
     EXPECT_EQ(*brightest, 200);
 }

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the end-to-end tests: runs one program of the native build on the X display, finds
 # its window, presses keys and reads its pixels.
 source "$(dirname "${BASH_SOURCE[0]}")/../shell/x11-session.sh"

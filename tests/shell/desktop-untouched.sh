@@ -9,9 +9,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 unset TEST_DISPLAY_FILE TESTS_ON_HOST_DISPLAY
 source "$here/../../scripts/virtual-display.sh"
-events=$(mktemp)
+events=
 watcher=
-trap 'kill $watcher "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true; rm -f "$events"' EXIT
+use_virtual_display 'kill $watcher 2>/dev/null; rm -f "$events"'
+events=$(mktemp)
 xev -root -event substructure >"$events" 2>&1 &
 watcher=$!
 sleep 1

@@ -12,6 +12,7 @@ case "$1" in
         [ "${TESTS_ON_HOST_DISPLAY:-}" = 1 ] && exit 0
         unset TEST_DISPLAY_FILE
         source "$(dirname "$0")/../../scripts/virtual-display.sh"
+        start_virtual_display
         printf '%s\n%s\n' "$DISPLAY" "$VIRTUAL_DISPLAY_PID" >"$file"
         ;;
     stop)

@@ -7,6 +7,7 @@
 set -euo pipefail
 
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/virtual-display.sh"
+start_virtual_display
 
 SESSION_DIR=$(mktemp -d)
 PROGRAM_LOG=$SESSION_DIR/program.log
@@ -18,9 +19,7 @@ end_session() {
     if [ -n "$PROGRAM_PID" ]; then
         kill -KILL -- "-$PROGRAM_PID" 2>/dev/null || true
     fi
-    if [ -n "${VIRTUAL_DISPLAY_PID:-}" ]; then
-        kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true
-    fi
+    stop_virtual_display
     rm -rf "$SESSION_DIR"
 }
 trap end_session EXIT

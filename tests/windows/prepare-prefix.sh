@@ -18,6 +18,6 @@ fi
 mkdir -p "$WINEPREFIX"
 touch "$mark"
 source "$(dirname "$0")/../../scripts/virtual-display.sh"
-trap '[ -n "$VIRTUAL_DISPLAY_PID" ] && kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true' EXIT
+use_virtual_display
 "$WINE" wineboot -i
 "$WINESERVER" -w

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the Windows tests: runs one Windows program under Wine on the X display, finds its
 # windows, presses keys and reads its pixels. The environment names the Wine prefix (WINEPREFIX,
 # prepared once per run), the Windows build's bin/ (WINDOWS_BIN), and the Wine loader and server

@@ -10,8 +10,9 @@ frames=${2:-2000}
 runs=${3:-5}
 
 source "$(dirname "$0")/../../scripts/virtual-display.sh"
+timing=
+use_virtual_display 'rm -f "$timing"'
 timing=$(mktemp)
-trap 'rm -f "$timing"; [ -n "${VIRTUAL_DISPLAY_PID:-}" ] && kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true' EXIT
 trap 'exit 1' HUP INT TERM
 
 source "$(dirname "$0")/stats.sh"
@@ -25,14 +26,12 @@ for _ in $(seq "$runs"); do
     plain+=("$("$build/bin/plain_gl_cubes" "$frames" | field fps)")
 done
 
-ours_median=$(printf '%s\n' "${ours[@]}" | median)
-plain_median=$(printf '%s\n' "${plain[@]}" | median)
-echo "boxring-capture fps: ${ours[*]} (median $ours_median)"
-echo "plain_gl_cubes fps:  ${plain[*]} (median $plain_median)"
+echo "boxring-capture fps: $(with_median "${ours[@]}")"
+echo "plain_gl_cubes fps:  $(with_median "${plain[@]}")"
 ratios=()
 for i in "${!ours[@]}"; do
     ratios+=("$(echo "${ours[$i]} ${plain[$i]}" | awk '{ printf "%.3f", $1 / $2 }')")
 done
-echo "ratio per run: ${ratios[*]} (median $(printf '%s\n' "${ratios[@]}" | median))"
-echo "first_frame_ms: ${first[*]} (median $(printf '%s\n' "${first[@]}" | median))"
-echo "peak memory KiB: ${memory[*]} (median $(printf '%s\n' "${memory[@]}" | median))"
+echo "ratio per run: $(with_median "${ratios[@]}")"
+echo "first_frame_ms: $(with_median "${first[@]}")"
+echo "peak memory KiB: $(with_median "${memory[@]}")"

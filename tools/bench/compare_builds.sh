@@ -10,7 +10,7 @@ frames=${3:-2000}
 runs=${4:-5}
 
 source "$(dirname "$0")/../../scripts/virtual-display.sh"
-trap '[ -n "${VIRTUAL_DISPLAY_PID:-}" ] && kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true' EXIT
+use_virtual_display
 
 source "$(dirname "$0")/stats.sh"
 fps() { "$1" --bench "$frames" | field fps; }
@@ -21,6 +21,6 @@ for program in boxring texcross; do
         old_fps+=("$(fps "$old/bin/$program-capture")")
         new_fps+=("$(fps "$new/bin/$program-capture")")
     done
-    echo "$program old fps: ${old_fps[*]} (median $(printf '%s\n' "${old_fps[@]}" | median))"
-    echo "$program new fps: ${new_fps[*]} (median $(printf '%s\n' "${new_fps[@]}" | median))"
+    echo "$program old fps: $(with_median "${old_fps[@]}")"
+    echo "$program new fps: $(with_median "${new_fps[@]}")"
 done

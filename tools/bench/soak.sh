@@ -5,7 +5,8 @@
 # 10) while it runs. Prints one line per sample, then the benchmark's own line and a summary:
 #   rss_start_kb=A rss_end_kb=B rss_max_kb=C growth_kb=B-A
 # The first sample is taken once the program has drawn for SECONDS, past start-up. Exits with the
-# benchmark's exit code. Needs a display (DISPLAY, or run it through scripts/with-display.sh).
+# benchmark's exit code. Draws on a private virtual display (Xvfb) that it starts and stops, as the
+# other benchmark scripts do.
 set -euo pipefail
 
 if [ $# -lt 2 ]; then
@@ -17,8 +18,10 @@ frames=$2
 interval=${3:-10}
 shift $(($# < 3 ? $# : 3))
 
+source "$(dirname "$0")/../../scripts/virtual-display.sh"
+output=
+use_virtual_display 'rm -f "$output"'
 output=$(mktemp)
-trap 'rm -f "$output"' EXIT
 
 "$capture" --bench "$frames" "$@" >"$output" &
 pid=$!

@@ -11,7 +11,7 @@ frames=${2:-2000}
 runs=${3:-5}
 
 source scripts/virtual-display.sh
-trap '[ -n "${VIRTUAL_DISPLAY_PID:-}" ] && kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true' EXIT
+use_virtual_display
 
 source "$(dirname "$0")/../bench/stats.sh"
 
@@ -24,10 +24,10 @@ for _ in $(seq "$runs"); do
     browser+=("$(echo "$line" | field fps)")
     browser_first+=("$(echo "$line" | field first_frame_ms)")
 done
-echo "native fps:  ${native[*]} (median $(printf '%s\n' "${native[@]}" | median))"
-echo "browser fps: ${browser[*]} (median $(printf '%s\n' "${browser[@]}" | median))"
-echo "native first frame from process start, ms: ${native_first[*]} (median $(printf '%s\n' "${native_first[@]}" | median))"
-echo "browser first frame from navigation, ms: ${browser_first[*]} (median $(printf '%s\n' "${browser_first[@]}" | median))"
+echo "native fps:  $(with_median "${native[@]}")"
+echo "browser fps: $(with_median "${browser[@]}")"
+echo "native first frame from process start, ms: $(with_median "${native_first[@]}")"
+echo "browser first frame from navigation, ms: $(with_median "${browser_first[@]}")"
 
 files=(build-web/"$program".html build-web/"$program".js build-web/"$program".wasm
     build-web/program_page.js build-web/page.css)

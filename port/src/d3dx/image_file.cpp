@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <new>
 
@@ -17,15 +18,15 @@ struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
-UINT NextPowerOfTwo(UINT value) {
+} // namespace
+
+UINT NextPowerOfTwo(UINT side) {
     UINT power = 1;
-    while (power < value) {
+    while (power < side) {
         power *= 2;
     }
     return power;
 }
-
-} // namespace
 
 // Left uninitialised: the decoder writes every byte of a picture it accepts, and zeroing up to
 // 256 MiB first made every file that merely declares a large picture cost a good part of a second.
@@ -47,24 +48,23 @@ HRESULT DecodeImageFile(const char* path, UINT maxSide, DecodedImage* image) {
     return DecodeJpeg(file.get(), maxSide, image);
 }
 
-HRESULT ScaleToPowerOfTwo(DecodedImage* image) {
-    const UINT width = NextPowerOfTwo(image->width);
-    const UINT height = NextPowerOfTwo(image->height);
-    if (width == image->width && height == image->height) {
+HRESULT CopyScaled(const DecodedImage& image, UINT width, UINT height, uint8_t* destination,
+                   size_t pitch) {
+    const size_t rowBytes = (size_t)image.width * 4;
+    if (width == image.width && height == image.height) {
+        for (UINT y = 0; y < height; ++y) {
+            std::memcpy(destination + y * pitch, image.pixels.get() + y * rowBytes, rowBytes);
+        }
         return D3D_OK;
     }
-    std::unique_ptr<uint8_t[]> scaled = NewPixels(width, height);
     // A triangle filter, as D3DX scales by default: on the way up, bilinear interpolation, which
     // never rings past the texels it blends. The resizer fails only when it cannot allocate its
-    // working memory.
-    if (!scaled || !stbir_resize_uint8_generic(
-                       image->pixels.get(), (int)image->width, (int)image->height, 0, scaled.get(),
-                       (int)width, (int)height, 0, 4, STBIR_ALPHA_CHANNEL_NONE, 0, STBIR_EDGE_CLAMP,
-                       STBIR_FILTER_TRIANGLE, STBIR_COLORSPACE_LINEAR, nullptr)) {
+    // working memory, a few rows.
+    if (!stbir_resize_uint8_generic(image.pixels.get(), (int)image.width, (int)image.height, 0,
+                                    destination, (int)width, (int)height, (int)pitch, 4,
+                                    STBIR_ALPHA_CHANNEL_NONE, 0, STBIR_EDGE_CLAMP,
+                                    STBIR_FILTER_TRIANGLE, STBIR_COLORSPACE_LINEAR, nullptr)) {
         return E_OUTOFMEMORY;
     }
-    image->pixels = std::move(scaled);
-    image->width = width;
-    image->height = height;
     return D3D_OK;
 }

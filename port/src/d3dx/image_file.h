@@ -23,6 +23,11 @@ HRESULT DecodeImageFile(const char* path, UINT maxSide, DecodedImage* image);
 // A buffer for width x height pixels, or null when the memory is not there.
 std::unique_ptr<uint8_t[]> NewPixels(UINT width, UINT height);
 
-// Scales the image to the smallest power-of-two size that holds it, as textures are made.
-// Returns D3D_OK, or E_OUTOFMEMORY with the image as it was.
-HRESULT ScaleToPowerOfTwo(DecodedImage* image);
+// The smallest power of two that is at least side: the texture's side for an image's.
+UINT NextPowerOfTwo(UINT side);
+
+// Writes the image, scaled to width x height where its size differs, into rows pitch bytes apart
+// at destination (a locked texture level, so that no scaled copy of the image is held beside the
+// texture). Returns D3D_OK, or E_OUTOFMEMORY when the scaler's working memory is not there.
+HRESULT CopyScaled(const DecodedImage& image, UINT width, UINT height, uint8_t* destination,
+                   size_t pitch);

@@ -12,19 +12,21 @@
 
 namespace {
 
-// Copies the image into level 0, row by row at the level's pitch.
+// Writes the image into level 0, scaled to the level's size.
 HRESULT FillTopLevel(IDirect3DTexture9* texture, const DecodedImage& image) {
+    D3DSURFACE_DESC top;
+    HRESULT result = texture->GetLevelDesc(0, &top);
+    if (FAILED(result)) {
+        return result;
+    }
     D3DLOCKED_RECT level;
-    const HRESULT locked = texture->LockRect(0, &level, NULL, 0);
-    if (FAILED(locked)) {
-        return locked;
+    result = texture->LockRect(0, &level, NULL, 0);
+    if (FAILED(result)) {
+        return result;
     }
-    const size_t rowBytes = (size_t)image.width * 4;
-    for (UINT y = 0; y < image.height; ++y) {
-        std::memcpy((BYTE*)level.pBits + (size_t)y * level.Pitch,
-                    image.pixels.get() + (size_t)y * rowBytes, rowBytes);
-    }
-    return texture->UnlockRect(0);
+    result = CopyScaled(image, top.Width, top.Height, (uint8_t*)level.pBits, (size_t)level.Pitch);
+    const HRESULT unlocked = texture->UnlockRect(0);
+    return FAILED(result) ? result : unlocked;
 }
 
 // Fills the level from the one above it.
@@ -69,18 +71,14 @@ HRESULT WINAPI D3DXCreateTextureFromFileA(LPDIRECT3DDEVICE9 device, LPCSTR srcFi
     if (FAILED(result)) {
         return result;
     }
-    result = ScaleToPowerOfTwo(&image);
-    if (FAILED(result)) {
-        return result;
-    }
     IDirect3DTexture9* made = NULL;
-    result = device->CreateTexture(image.width, image.height, 0, 0, D3DFMT_X8R8G8B8,
-                                   D3DPOOL_MANAGED, &made, NULL);
+    result = device->CreateTexture(NextPowerOfTwo(image.width), NextPowerOfTwo(image.height), 0, 0,
+                                   D3DFMT_X8R8G8B8, D3DPOOL_MANAGED, &made, NULL);
     if (FAILED(result)) {
         return result;
     }
     result = FillTopLevel(made, image);
-    // The decoded pixels go before the levels below are built: at 8192 x 8192 they are 256 MiB.
+    // The decoded pixels go before the levels below are built: up to 256 MiB at 8192 x 8192.
     image.pixels.reset();
     const DWORD levels = made->GetLevelCount();
     for (UINT level = 1; level < levels && SUCCEEDED(result); ++level) {
