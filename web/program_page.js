@@ -2,9 +2,12 @@
 // page into its folder in the virtual file system before it starts, and says when it has ended.
 // A file of its own that fails (its script or its WebAssembly missing, broken or not arriving in
 // time) is named on the status line: the program cannot start.
+// The status line says in words what happens: running; no WebGL in this browser (the program's
+// own box about its device stays as the program shows it); the drawing context taken away and
+// waiting to be given back; the end with its exit code and, when it is not 0, what failed: the
+// text of the program's message box, or else what it wrote to its standard error.
 // A capture page passes its query (frame=N, bench=N, size=WxH) to the capture tool as options and
-// hands the result to the page's scripts as window.captureResult. A non-zero exit is shown with
-// what the program wrote to its standard error.
+// hands the result to the page's scripts as window.captureResult.
 (function () {
     'use strict';
     var settings = window.programSettings;
@@ -15,6 +18,11 @@
     var FETCH_TIMEOUT_MS = 20000;
     var SCRIPT_URL = new URL(settings.program + '.js', location.href).href;
     var started = false;
+    var noWebGL = false;
+    var boxTexts = [];
+    var NO_WEBGL_TEXT = 'This browser gives the page no WebGL, so the program cannot draw.';
+    var CONTEXT_LOST_TEXT = 'The browser has taken the drawing context away; the drawing waits ' +
+        'for the browser to give it back.';
 
     function captureArguments() {
         var query = new URLSearchParams(location.search);
@@ -64,6 +72,38 @@
         });
     }
 
+    function runningText() {
+        return settings.capture
+            ? 'Running…'
+            : 'Running. Click or tap its window to give it the keyboard focus; Escape ends the program.';
+    }
+
+    function say(text) {
+        if (!Module.programEnded) statusLine.textContent = text;
+    }
+
+    // WebGL's context events reach the canvas alone; the page hears them on their way down.
+    document.addEventListener('webglcontextcreationerror', function () {
+        noWebGL = true;
+        say(NO_WEBGL_TEXT);
+    }, true);
+    document.addEventListener('webglcontextlost', function () {
+        say(CONTEXT_LOST_TEXT);
+    }, true);
+    document.addEventListener('webglcontextrestored', function () {
+        say(runningText());
+    }, true);
+
+    // The program's message boxes, as the page host adds them, for what the end line says.
+    new MutationObserver(function (changes) {
+        changes.forEach(function (change) {
+            change.addedNodes.forEach(function (node) {
+                var text = node.querySelector && node.querySelector('.message-box .text');
+                if (text) boxTexts.push(text.textContent);
+            });
+        });
+    }).observe(document.body, {childList: true});
+
     function captureResult(code) {
         var result = {exitCode: code, output: printed.join('\n'), errors: errors.join('\n'), png: null};
         try {
@@ -78,12 +118,14 @@
         Module.programEnded = true;
         document.body.classList.add('ended');
         window.programExitCode = code;
-        // What the program printed says why it failed; a capture tool's output is its result.
-        var said = code !== 0 ? errors : [];
+        // Its message box, or else what it printed, says why it failed; a capture tool's output
+        // is its result.
+        var said = code === 0 ? [] : boxTexts.length > 0 ? boxTexts : errors;
         if (settings.capture) {
             window.captureResult = captureResult(code);
             said = printed.concat(said);
         }
+        if (noWebGL) said = said.concat(NO_WEBGL_TEXT);
         statusLine.textContent = settings.program + ' ended with exit code ' + code + '.';
         if (said.length > 0) statusLine.textContent += ' ' + said.join(' ');
     }
@@ -136,9 +178,7 @@
         instantiateWasm: instantiateWasm,
         onRuntimeInitialized: function () {
             started = true;
-            statusLine.textContent = settings.capture
-                ? 'Running…'
-                : 'Running. Click its window to give it the keyboard focus; Escape ends the program.';
+            if (!noWebGL) say(runningText());
         },
         print: function (text) {
             printed.push(text);

@@ -21,6 +21,8 @@ const TIMEOUT_MS = 60000;
 // The scene's clear colour: where it shows, a frame has been drawn.
 const BACKGROUND = [0, 0, 80];
 const LOAD_FAILED_TEXT = 'B\u0142\u0105d \u0142adowania tekstury!';
+const INIT_FAILED_TEXT = 'B\u0142\u0105d inicjalizacji Direct3D!';
+const statusText = (page) => page.$eval('#status', (line) => line.textContent);
 
 let browser;
 let server;
@@ -171,17 +173,20 @@ describe('boxring.html', () => {
         await page.close();
     });
 
-    test('comes back from a lost WebGL context and spins on', async () => {
+    test('comes back from a lost WebGL context and spins on, saying so meanwhile', async () => {
         const page = await openPage(browser, `${server.url}boxring.html`);
         await waitForScene(page);
+        const running = await statusText(page);
         await page.evaluate(() => {
             window.loseContext = document.querySelector('canvas').getContext('webgl')
                 .getExtension('WEBGL_lose_context');
             window.loseContext.loseContext();
         });
         await sleep(500);
+        assert.match(await statusText(page), /drawing waits for the browser to give it back/);
         await page.evaluate(() => window.loseContext.restoreContext());
         await sleep(1000);
+        assert.equal(await statusText(page), running);
         await assertDrawingAndChanging(page);
         assert.equal(await page.evaluate(() => window.programExitCode), undefined);
         assert.deepEqual(page.errors, []);
@@ -240,11 +245,29 @@ describe('texcross.html with a broken tex2.jpg', () => {
                 await dismiss(page);
                 assert.equal(await programEnded(page, TIMEOUT_MS), 1);
                 assert.equal(await page.$('.message-box'), null);
+                assert.equal(await statusText(page), `texcross ended with exit code 1. ${LOAD_FAILED_TEXT}`);
                 await page.close();
             } finally {
                 await broken.close();
             }
         });
+    }
+});
+
+test('a browser without WebGL: the program\'s own box, a line that says why, exit code 1', async () => {
+    const noWebGL = await launchBrowser(['--disable-webgl']);
+    try {
+        const page = await openPage(noWebGL, `${server.url}boxring.html`);
+        await page.waitForSelector('.message-box', {timeout: TIMEOUT_MS});
+        assert.equal(await page.$eval('.message-box .text', (text) => text.textContent), INIT_FAILED_TEXT);
+        const line = /^This browser gives the page no WebGL, so the program cannot draw\.$/;
+        assert.match(await statusText(page), line);
+        await page.keyboard.press('Enter');
+        assert.equal(await programEnded(page, TIMEOUT_MS), 1);
+        assert.equal(await statusText(page),
+            `boxring ended with exit code 1. ${INIT_FAILED_TEXT} This browser gives the page no WebGL, so the program cannot draw.`);
+    } finally {
+        await noWebGL.close();
     }
 });
 
