@@ -6,8 +6,9 @@
 // own box about its device stays as the program shows it); the drawing context taken away and
 // waiting to be given back; the end with its exit code and, when it is not 0, what failed: the
 // text of the program's message box, or else what it wrote to its standard error.
-// A capture page passes its query (frame=N, bench=N, size=WxH) to the capture tool as options and
-// hands the result to the page's scripts as window.captureResult.
+// A capture page passes its query (frame=N, bench=N, paced, size=WxH) to the capture tool as
+// options and hands the result to the page's scripts as window.captureResult, with the picture:
+// frame N (frame 1 by default), or a benchmark's last frame.
 (function () {
     'use strict';
     var settings = window.programSettings;
@@ -24,14 +25,15 @@
     var CONTEXT_LOST_TEXT = 'The browser has taken the drawing context away; the drawing waits ' +
         'for the browser to give it back.';
 
+    // A benchmark's picture is its last frame.
     function captureArguments() {
         var query = new URLSearchParams(location.search);
         var options = [];
         ['frame', 'bench', 'size'].forEach(function (name) {
             if (query.has(name)) options.push('--' + name, query.get(name));
         });
-        // As the desktop tool, a picture unless a benchmark is asked for: frame 1 by default.
-        if (!query.has('bench')) options.push('--out', CAPTURE_FILE);
+        if (query.has('paced')) options.push('--paced');
+        options.push('--out', CAPTURE_FILE);
         return options;
     }
 

@@ -1,21 +1,26 @@
 #!/usr/bin/env bash
 # The browser build beside the native one: runs PROGRAM-capture --bench natively (on a virtual
 # display) and in headless Chromium in turn, RUNS times each, and prints each run's frames/s and
-# first frame and their medians, then the pages' weight (what a browser downloads to run each
-# program).
+# first frame with their medians and spread (least–most), then the pages' weight (what a browser
+# downloads to run each program). Each benchmark reads its first and last frame back before its
+# clock stops, so only frames drawn count. The browser's figure is checked against a loop paced by
+# the display's refresh (--paced, PACED_FRAMES frames): that loop cannot exceed the refresh rate,
+# and the unpaced figure must not fall below it.
 # Usage: tools/web/bench.sh PROGRAM [FRAMES] [RUNS]   (after building the default and web presets)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 program=${1:?usage: bench.sh boxring|texcross [FRAMES] [RUNS]}
 frames=${2:-2000}
 runs=${3:-5}
+# Five seconds at 60 Hz.
+PACED_FRAMES=300
 
 source scripts/virtual-display.sh
 trap '[ -n "${VIRTUAL_DISPLAY_PID:-}" ] && kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true' EXIT
 
 source "$(dirname "$0")/../bench/stats.sh"
 
-native=() browser=() native_first=() browser_first=()
+native=() browser=() paced=() native_first=() browser_first=()
 for _ in $(seq "$runs"); do
     line=$("build/bin/$program-capture" --bench "$frames" 2>/dev/null)
     native+=("$(echo "$line" | field fps)")
@@ -23,11 +28,15 @@ for _ in $(seq "$runs"); do
     line=$(node tools/web/capture.mjs "$program" --bench "$frames")
     browser+=("$(echo "$line" | field fps)")
     browser_first+=("$(echo "$line" | field first_frame_ms)")
+    line=$(node tools/web/capture.mjs "$program" --bench "$PACED_FRAMES" --paced)
+    paced+=("$(echo "$line" | field fps)")
 done
-echo "native fps:  ${native[*]} (median $(printf '%s\n' "${native[@]}" | median))"
-echo "browser fps: ${browser[*]} (median $(printf '%s\n' "${browser[@]}" | median))"
-echo "native first frame from process start, ms: ${native_first[*]} (median $(printf '%s\n' "${native_first[@]}" | median))"
-echo "browser first frame from navigation, ms: ${browser_first[*]} (median $(printf '%s\n' "${browser_first[@]}" | median))"
+report() { echo "$1: ${*:2} (median $(printf '%s\n' "${@:2}" | spread))"; }
+report "native fps" "${native[@]}"
+report "browser fps" "${browser[@]}"
+report "browser fps paced by the display's refresh" "${paced[@]}"
+report "native first frame from process start, ms" "${native_first[@]}"
+report "browser first frame from navigation, ms" "${browser_first[@]}"
 
 files=(build-web/"$program".html build-web/"$program".js build-web/"$program".wasm
     build-web/program_page.js build-web/page.css)
