@@ -227,6 +227,48 @@ describe('boxring.html', () => {
     });
 });
 
+describe('the source panel', () => {
+    // Every .cpp and .h file in the program's folder and in common/ is compiled into it.
+    async function sourcesInTree(program) {
+        const paths = [];
+        for (const folder of [program, 'common']) {
+            for (const name of (await fs.readdir(path.join(SOURCE, folder))).sort()) {
+                if (/\.(cpp|h)$/.test(name)) paths.push(`${folder}/${name}`);
+            }
+        }
+        return paths;
+    }
+
+    for (const program of ['boxring', 'texcross']) {
+        test(`${program}.html: a tab for each of its sources, each with the tree's text, nothing from elsewhere`, async () => {
+            const page = await browser.newPage();
+            const elsewhere = [];
+            page.on('request', (request) => {
+                if (!request.url().startsWith(server.url) && !request.url().startsWith('data:')) {
+                    elsewhere.push(request.url());
+                }
+            });
+            await page.goto(`${server.url}${program}.html`);
+            const tabs = await page.$$eval('#source .tabs button', (buttons) => buttons.map((tab) => tab.dataset.path));
+            assert.deepEqual(tabs, await sourcesInTree(program));
+            for (const file of tabs) {
+                await page.click(`#source .tabs button[data-path="${file}"]`);
+                await page.waitForFunction((shown) => document.querySelector('#source .code').dataset.path === shown,
+                    {timeout: TIMEOUT_MS}, file);
+                const [text, numbers] = await page.$eval('#source', (panel) =>
+                    [panel.querySelector('.code').textContent, panel.querySelector('.lines').textContent]);
+                const inTree = await fs.readFile(path.join(SOURCE, file), 'utf8');
+                assert.equal(text, inTree, file);
+                const lineCount = inTree.split('\n').length - (inTree.endsWith('\n') ? 1 : 0);
+                assert.equal(numbers.split('\n').at(-1), String(lineCount), file);
+            }
+            await waitForScene(page);
+            assert.deepEqual(elsewhere, []);
+            await page.close();
+        });
+    }
+});
+
 describe('texcross.html with a broken tex2.jpg', () => {
     let folder;
     before(async () => {
