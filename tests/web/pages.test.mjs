@@ -187,6 +187,27 @@ describe('boxring.html', () => {
         await page.close();
     });
 
+    test('on a phone (360 × 640, touch) the window fits, keeping its proportions; a tap gives it the keys, a tap on × ends it with 0', async () => {
+        const page = await browser.newPage();
+        await page.setViewport({width: 360, height: 640, isMobile: true, hasTouch: true});
+        await page.goto(`${server.url}boxring.html`);
+        await waitForScene(page);
+        const [frame, canvas, pageWidth] = await page.evaluate(() => [
+            document.querySelector('.window').getBoundingClientRect().toJSON(),
+            document.querySelector('canvas').getBoundingClientRect().toJSON(),
+            document.documentElement.scrollWidth,
+        ]);
+        assert.ok(frame.left >= 0 && frame.right <= 360 && frame.bottom <= 640, JSON.stringify(frame));
+        assert.ok(pageWidth <= 360, `the page is ${pageWidth} px wide`);
+        assert.ok(Math.abs(canvas.width / canvas.height - 624 / 441) < 0.01, JSON.stringify(canvas));
+        await page.evaluate(() => document.activeElement.blur());
+        await page.tap('canvas');
+        assert.equal(await page.evaluate(() => document.activeElement.id), 'window-1-canvas');
+        await page.tap('.window .close');
+        assert.equal(await programEnded(page, TIMEOUT_MS), 0);
+        await page.close();
+    });
+
     test('comes back from a lost WebGL context and spins on, saying so meanwhile', async () => {
         const page = await openPage(browser, `${server.url}boxring.html`);
         await waitForScene(page);
