@@ -1,5 +1,6 @@
 // What every program page does around the program: fetches the program's files from beside the
-// page into its folder in the virtual file system before it starts, and says when it has ended.
+// page into its folder in the virtual file system before it starts (and its WebAssembly, compiled
+// as it arrives), and says when it has ended.
 // A file of its own that fails (its script or its WebAssembly missing, broken or not arriving in
 // time) is named on the status line: the program cannot start.
 // The status line says in words what happens: running; no WebGL in this browser (the program's
@@ -37,9 +38,9 @@
         return options;
     }
 
-    // Resolves to the bytes of the file beside the page; rejects when it is not there or has not
-    // arrived within FETCH_TIMEOUT_MS.
-    function fetchBytes(name, options) {
+    // Fetches the file beside the page and resolves to what read makes of its answer; rejects when
+    // it is not there or has not arrived within FETCH_TIMEOUT_MS.
+    function fetchWithin(name, options, read) {
         var controller = new AbortController();
         var timer = setTimeout(function () {
             controller.abort(new Error('no answer within ' + FETCH_TIMEOUT_MS / 1000 + ' s'));
@@ -47,29 +48,51 @@
         return fetch(name, Object.assign({signal: controller.signal}, options))
             .then(function (response) {
                 if (!response.ok) throw new Error('answered with HTTP ' + response.status);
-                return response.arrayBuffer();
+                return read(response);
             })
             .finally(function () {
                 clearTimeout(timer);
             });
     }
 
-    // A file that fails is left out, as a file missing beside the executable would be. A program
-    // without files may have no file system at all.
-    function fetchFiles() {
+    function bytesOf(response) {
+        return response.arrayBuffer();
+    }
+
+    // Compiles WebAssembly as it arrives where the server names its type, else once it is all in.
+    function compiledOf(response) {
+        if (response.headers.get('Content-Type') === 'application/wasm') {
+            return WebAssembly.compileStreaming(response);
+        }
+        return response.arrayBuffer().then(function (bytes) {
+            return WebAssembly.compile(bytes);
+        });
+    }
+
+    // The program's WebAssembly and files are asked for at once, while its script is still on its
+    // way, so that none of them waits for another. A file that fails is left out, as a file missing
+    // beside the executable would be (null here).
+    var WASM_NAME = settings.program + '.wasm';
+    var wasmModule = fetchWithin(WASM_NAME, {}, compiledOf);
+    wasmModule.catch(function () {});
+    var fileBytes = settings.files.map(function (name) {
+        return fetchWithin(name, {cache: 'no-store'}, bytesOf).catch(function (error) {
+            console.warn(name + ': ' + error.message);
+            return null;
+        });
+    });
+
+    // The files go into the program's folder before it starts. A program without files may have
+    // no file system at all.
+    function writeFiles() {
         if (settings.files.length === 0) return;
         var FS = Module.FS;
         FS.mkdirTree(settings.folder);
         Module.addRunDependency('program-files');
-        Promise.all(settings.files.map(function (name) {
-            return fetchBytes(name, {cache: 'no-store'})
-                .then(function (bytes) {
-                    FS.writeFile(settings.folder + '/' + name, new Uint8Array(bytes));
-                })
-                .catch(function (error) {
-                    console.warn(name + ': ' + error.message);
-                });
-        })).then(function () {
+        Promise.all(fileBytes).then(function (files) {
+            files.forEach(function (bytes, index) {
+                if (bytes) FS.writeFile(settings.folder + '/' + settings.files[index], new Uint8Array(bytes));
+            });
             Module.removeRunDependency('program-files');
         });
     }
@@ -147,17 +170,17 @@
         failed('cannot start: ' + file + ': ' + reason + '.');
     }
 
-    // The program's WebAssembly, fetched with the same time limit as its files.
     function instantiateWasm(imports, receiveInstance) {
-        var name = settings.program + '.wasm';
-        fetchBytes(name, {})
-            .then(function (bytes) {
-                return WebAssembly.instantiate(bytes, imports);
+        wasmModule
+            .then(function (module) {
+                return WebAssembly.instantiate(module, imports).then(function (instance) {
+                    return {instance: instance, module: module};
+                });
             })
             .then(function (result) {
                 receiveInstance(result.instance, result.module);
             }, function (error) {
-                cannotStart(name, error.message);
+                cannotStart(WASM_NAME, error.message);
             });
         return {};
     }
@@ -176,7 +199,7 @@
     window.Module = {
         thisProgram: settings.folder + '/' + settings.program,
         arguments: settings.capture ? captureArguments() : [],
-        preRun: [fetchFiles],
+        preRun: [writeFiles],
         instantiateWasm: instantiateWasm,
         onRuntimeInitialized: function () {
             started = true;
