@@ -5,9 +5,9 @@
 # downloads to run each program). Each benchmark reads its first and last frame back before its
 # clock stops, so only frames drawn count. The browser's figure is checked against a loop paced by
 # the display's refresh (--paced, PACED_FRAMES frames): that loop cannot exceed the refresh rate,
-# and the unpaced figure must not fall below it. The browser's first frame is set against the
-# floor's, measured in the same run: a page built the same way that only clears a WebGL canvas
-# (tools/web/first_frame_floor.mjs); the ratio is each run's own.
+# and the unpaced figure must not fall below it. Each browser run starts a fresh Chromium, so its
+# first frame includes the browser's start; tools/web/first_frame.mjs sets the pages' first frames
+# against their floor in one browser.
 # Usage: tools/web/bench.sh PROGRAM [FRAMES] [RUNS]   (after building the default and web presets)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -22,7 +22,7 @@ trap '[ -n "${VIRTUAL_DISPLAY_PID:-}" ] && kill "$VIRTUAL_DISPLAY_PID" 2>/dev/nu
 
 source "$(dirname "$0")/../bench/stats.sh"
 
-native=() browser=() paced=() native_first=() browser_first=() floor_first=() ratio=()
+native=() browser=() paced=() native_first=() browser_first=()
 for _ in $(seq "$runs"); do
     line=$("build/bin/$program-capture" --bench "$frames" 2>/dev/null)
     native+=("$(echo "$line" | field fps)")
@@ -32,8 +32,6 @@ for _ in $(seq "$runs"); do
     browser_first+=("$(echo "$line" | field first_frame_ms)")
     line=$(node tools/web/capture.mjs "$program" --bench "$PACED_FRAMES" --paced)
     paced+=("$(echo "$line" | field fps)")
-    floor_first+=("$(node tools/web/first_frame_floor.mjs | field first_frame_ms)")
-    ratio+=("$(echo "${browser_first[-1]} ${floor_first[-1]}" | awk '{ printf "%.2f", $1 / $2 }')")
 done
 report() { echo "$1: ${*:2} (median $(printf '%s\n' "${@:2}" | spread))"; }
 report "native fps" "${native[@]}"
@@ -41,8 +39,6 @@ report "browser fps" "${browser[@]}"
 report "browser fps paced by the display's refresh" "${paced[@]}"
 report "native first frame from process start, ms" "${native_first[@]}"
 report "browser first frame from navigation, ms" "${browser_first[@]}"
-report "floor: a cleared WebGL canvas from navigation, ms" "${floor_first[@]}"
-report "browser first frame / floor, per run" "${ratio[@]}"
 
 files=(build-web/"$program".html build-web/"$program".js build-web/"$program".wasm
     build-web/program_page.js build-web/page.css build-web/source_panel.js
