@@ -1,7 +1,8 @@
 // <program>-capture: runs the program's own start-up and frame code on a window whose client
 // area has the requested size, and either writes frame N as an RGB PNG or measures how fast
-// frames are drawn and presented without waiting for the retrace. Uses only Win32, Direct3D 9
-// and the C++ standard library, so it builds against the platform and against the stand-in.
+// frames are drawn and presented, without waiting for the retrace unless asked to. Uses only
+// Win32, Direct3D 9 and the C++ standard library, so it builds against the platform and against
+// the stand-in.
 #include <windows.h>
 #include <d3d9.h>
 
@@ -44,7 +45,10 @@ struct Options {
     long bench = 0;
     long width = 640;
     long height = 480;
+    bool paced = false;
+    // A picture goes to frame.png unless named; a benchmark writes its last frame only when named.
     std::string out = "frame.png";
+    bool outGiven = false;
     std::string textures;
 };
 
@@ -77,9 +81,12 @@ bool ParseSize(const char* text, long* width, long* height) {
 // Fills options from the command line; on a mistake returns false with a message.
 bool ParseOptions(int argc, char** argv, Options* options, std::string* error) {
     bool frameGiven = false;
-    bool outGiven = false;
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
+        if (option == "--paced") {
+            options->paced = true;
+            continue;
+        }
         const bool known = option == "--frame" || option == "--bench" || option == "--size" ||
                            option == "--out" || option == "--textures";
         if (!known) {
@@ -101,7 +108,7 @@ bool ParseOptions(int argc, char** argv, Options* options, std::string* error) {
             valid = ParseSize(value, &options->width, &options->height);
         } else if (option == "--out") {
             options->out = value;
-            outGiven = true;
+            options->outGiven = true;
         } else {
             options->textures = value;
         }
@@ -112,8 +119,12 @@ bool ParseOptions(int argc, char** argv, Options* options, std::string* error) {
             return false;
         }
     }
-    if (options->bench != 0 && (frameGiven || outGiven)) {
-        *error = "--bench takes neither --frame nor --out";
+    if (options->bench != 0 && frameGiven) {
+        *error = "--bench takes no --frame";
+        return false;
+    }
+    if (options->bench == 0 && options->paced) {
+        *error = "--paced goes with --bench only";
         return false;
     }
     return true;
@@ -150,18 +161,30 @@ void AppendBytes(void* context, void* data, int size) {
     bytes->insert(bytes->end(), (const unsigned char*)data, (const unsigned char*)data + size);
 }
 
-// Reads the back buffer as a program on the platform would and writes it as an RGB PNG.
-bool WriteBackBuffer(const std::string& path) {
-    const UINT width = g_presentParameters.BackBufferWidth;
-    const UINT height = g_presentParameters.BackBufferHeight;
-    std::vector<unsigned char> rgb;
-    if (!ReadBackBuffer(g_device, width, height, &rgb)) {
+// Reads the back buffer as a program on the platform would, as RGB rows. The read-back waits
+// until everything asked of the device so far has been drawn.
+bool ReadFrame(std::vector<unsigned char>* rgb) {
+    if (!ReadBackBuffer(g_device, g_presentParameters.BackBufferWidth,
+                        g_presentParameters.BackBufferHeight, rgb)) {
         std::fprintf(stderr, "capture: could not read the back buffer\n");
         return false;
     }
+    return true;
+}
+
+// Presents what was drawn as RenderFrame does, noting a lost device for the next frame.
+void PresentFrame() {
+    if (g_device->Present(NULL, NULL, NULL, NULL) == D3DERR_DEVICELOST) {
+        g_deviceLost = true;
+    }
+}
+
+// Writes a frame read back by ReadFrame as an RGB PNG.
+bool WritePicture(const std::vector<unsigned char>& rgb, const std::string& path) {
+    const int width = (int)g_presentParameters.BackBufferWidth;
+    const int height = (int)g_presentParameters.BackBufferHeight;
     std::vector<unsigned char> png;
-    if (!stbi_write_png_to_func(AppendBytes, &png, (int)width, (int)height, 3, rgb.data(),
-                                (int)width * 3)) {
+    if (!stbi_write_png_to_func(AppendBytes, &png, width, height, 3, rgb.data(), width * 3)) {
         std::fprintf(stderr, "capture: could not encode the frame as PNG\n");
         return false;
     }
@@ -173,17 +196,26 @@ bool WriteBackBuffer(const std::string& path) {
     return true;
 }
 
-int CaptureFrame(long frame, const std::string& path) {
-    for (long i = 1; i < frame; ++i) {
+// Handles messages and renders count frames; false, having said so, once the window is closed.
+bool RenderFrames(long count) {
+    for (long i = 0; i < count; ++i) {
         if (!PumpMessages()) {
             std::fprintf(stderr, "capture: the window was closed\n");
-            return EXIT_FAILURE;
+            return false;
         }
         RenderFrame();
     }
+    return true;
+}
+
+int CaptureFrame(long frame, const std::string& path) {
+    if (!RenderFrames(frame - 1)) {
+        return EXIT_FAILURE;
+    }
     DrawFrame();
-    const bool written = WriteBackBuffer(path);
-    g_device->Present(NULL, NULL, NULL, NULL);
+    std::vector<unsigned char> rgb;
+    const bool written = ReadFrame(&rgb) && WritePicture(rgb, path);
+    PresentFrame();
     return written ? EXIT_SUCCESS : EXIT_FAILURE;
 }
 
@@ -205,10 +237,11 @@ double MillisecondsSinceProcessStart() {
 }
 
 // Frames are read back before they are presented, and benchmarks measure drawing, so neither
-// waits for the retrace. A device lost meanwhile (the screen locked) is reset once it can be, as
+// waits for the retrace unless a paced benchmark asks for the default interval (at most one
+// present a retrace). A device lost meanwhile (the screen locked) is reset once it can be, as
 // the programs do, while the window still answers.
-bool PresentImmediately() {
-    g_presentParameters.PresentationInterval = D3DPRESENT_INTERVAL_IMMEDIATE;
+bool PresentAt(UINT interval) {
+    g_presentParameters.PresentationInterval = interval;
     HRESULT result = ResetDevice();
     while (result == D3DERR_DEVICELOST) {
         if (!PumpMessages()) {
@@ -219,31 +252,40 @@ bool PresentImmediately() {
         result = ResetDevice();
     }
     if (FAILED(result)) {
-        std::fprintf(stderr, "capture: the device would not reset for immediate presents\n");
+        std::fprintf(stderr, "capture: the device would not reset for its present interval\n");
         return false;
     }
     return true;
 }
 
-int RunBenchmark(long frames) {
-    RenderFrame();
+// Frames 1 to 30 are unmeasured, then frames counts them: 31 to 30 + frames. The first and the
+// last frame are read back before their clocks stop, so only frames drawn are counted (a host
+// that presents without waiting for the drawing would otherwise count frames merely asked for).
+// The last frame is written as a PNG when out names a file.
+int RunBenchmark(long frames, const std::string& out) {
+    std::vector<unsigned char> rgb;
+    DrawFrame();
+    if (!ReadFrame(&rgb)) {
+        return EXIT_FAILURE;
+    }
     const double firstFrameMs = MillisecondsSinceProcessStart();
-    for (int i = 1; i < WARM_UP_FRAMES; ++i) {
-        if (!PumpMessages()) {
-            std::fprintf(stderr, "capture: the window was closed\n");
-            return EXIT_FAILURE;
-        }
-        RenderFrame();
+    PresentFrame();
+    if (!RenderFrames(WARM_UP_FRAMES - 1)) {
+        return EXIT_FAILURE;
     }
     const std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
-    for (long i = 0; i < frames; ++i) {
-        if (!PumpMessages()) {
-            std::fprintf(stderr, "capture: the window was closed\n");
-            return EXIT_FAILURE;
-        }
-        RenderFrame();
+    if (!RenderFrames(frames - 1)) {
+        return EXIT_FAILURE;
+    }
+    DrawFrame();
+    if (!ReadFrame(&rgb)) {
+        return EXIT_FAILURE;
     }
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    PresentFrame();
+    if (!out.empty() && !WritePicture(rgb, out)) {
+        return EXIT_FAILURE;
+    }
     std::printf("frames=%ld seconds=%.3f fps=%.1f first_frame_ms=%.1f\n", frames, elapsed.count(),
                 (double)frames / elapsed.count(), firstFrameMs);
     return EXIT_SUCCESS;
@@ -263,8 +305,8 @@ int main(int argc, char** argv) {
         return EXIT_BAD_ARGUMENTS;
     }
     // The output path is the caller's: resolve it before the working directory changes. A
-    // benchmark writes nothing and needs none.
-    if (options.bench == 0) {
+    // benchmark without one writes nothing and needs none.
+    if (options.bench == 0 || options.outGiven) {
         std::error_code error;
         const std::filesystem::path out = std::filesystem::absolute(options.out, error);
         if (options.out.empty() || error) {
@@ -289,9 +331,10 @@ int main(int argc, char** argv) {
     }
     SetUpScene(window);
     int result = EXIT_FAILURE;
-    if (PresentImmediately()) {
-        result = options.bench != 0 ? RunBenchmark(options.bench)
-                                    : CaptureFrame(options.frame, options.out);
+    if (PresentAt(options.paced ? D3DPRESENT_INTERVAL_DEFAULT : D3DPRESENT_INTERVAL_IMMEDIATE)) {
+        result = options.bench != 0
+                     ? RunBenchmark(options.bench, options.outGiven ? options.out : std::string())
+                     : CaptureFrame(options.frame, options.out);
     }
     CleanDirect3D();
     DestroyWindow(window);

@@ -1,10 +1,15 @@
 // What every program page does around the program: fetches the program's files from beside the
-// page into its folder in the virtual file system before it starts, and says when it has ended.
+// page into its folder in the virtual file system before it starts (and its WebAssembly, compiled
+// as it arrives), and says when it has ended.
 // A file of its own that fails (its script or its WebAssembly missing, broken or not arriving in
 // time) is named on the status line: the program cannot start.
-// A capture page passes its query (frame=N, bench=N, size=WxH) to the capture tool as options and
-// hands the result to the page's scripts as window.captureResult. A non-zero exit is shown with
-// what the program wrote to its standard error.
+// The status line says in words what happens: running; no WebGL in this browser (the program's
+// own box about its device stays as the program shows it); the drawing context taken away and
+// waiting to be given back; the end with its exit code and, when it is not 0, what failed: the
+// text of the program's message box, or else what it wrote to its standard error.
+// A capture page passes its query (frame=N, bench=N, paced, size=WxH) to the capture tool as
+// options and hands the result to the page's scripts as window.captureResult, with the picture:
+// frame N (frame 1 by default), or a benchmark's last frame.
 (function () {
     'use strict';
     var settings = window.programSettings;
@@ -15,21 +20,27 @@
     var FETCH_TIMEOUT_MS = 20000;
     var SCRIPT_URL = new URL(settings.program + '.js', location.href).href;
     var started = false;
+    var noWebGL = false;
+    var boxTexts = [];
+    var NO_WEBGL_TEXT = 'This browser gives the page no WebGL, so the program cannot draw.';
+    var CONTEXT_LOST_TEXT = 'The browser has taken the drawing context away; the drawing waits ' +
+        'for the browser to give it back.';
 
+    // A benchmark's picture is its last frame.
     function captureArguments() {
         var query = new URLSearchParams(location.search);
         var options = [];
         ['frame', 'bench', 'size'].forEach(function (name) {
             if (query.has(name)) options.push('--' + name, query.get(name));
         });
-        // As the desktop tool, a picture unless a benchmark is asked for: frame 1 by default.
-        if (!query.has('bench')) options.push('--out', CAPTURE_FILE);
+        if (query.has('paced')) options.push('--paced');
+        options.push('--out', CAPTURE_FILE);
         return options;
     }
 
-    // Resolves to the bytes of the file beside the page; rejects when it is not there or has not
-    // arrived within FETCH_TIMEOUT_MS.
-    function fetchBytes(name, options) {
+    // Fetches the file beside the page and resolves to what read makes of its answer; rejects when
+    // it is not there or has not arrived within FETCH_TIMEOUT_MS.
+    function fetchWithin(name, options, read) {
         var controller = new AbortController();
         var timer = setTimeout(function () {
             controller.abort(new Error('no answer within ' + FETCH_TIMEOUT_MS / 1000 + ' s'));
@@ -37,32 +48,86 @@
         return fetch(name, Object.assign({signal: controller.signal}, options))
             .then(function (response) {
                 if (!response.ok) throw new Error('answered with HTTP ' + response.status);
-                return response.arrayBuffer();
+                return read(response);
             })
             .finally(function () {
                 clearTimeout(timer);
             });
     }
 
-    // A file that fails is left out, as a file missing beside the executable would be. A program
-    // without files may have no file system at all.
-    function fetchFiles() {
+    function bytesOf(response) {
+        return response.arrayBuffer();
+    }
+
+    // Compiles WebAssembly as it arrives where the server names its type, else once it is all in.
+    function compiledOf(response) {
+        if (response.headers.get('Content-Type') === 'application/wasm') {
+            return WebAssembly.compileStreaming(response);
+        }
+        return response.arrayBuffer().then(function (bytes) {
+            return WebAssembly.compile(bytes);
+        });
+    }
+
+    // The program's WebAssembly and files are asked for at once, while its script is still on its
+    // way, so that none of them waits for another. A file that fails is left out, as a file missing
+    // beside the executable would be (null here).
+    var WASM_NAME = settings.program + '.wasm';
+    var wasmModule = fetchWithin(WASM_NAME, {}, compiledOf);
+    wasmModule.catch(function () {});
+    var fileBytes = settings.files.map(function (name) {
+        return fetchWithin(name, {cache: 'no-store'}, bytesOf).catch(function (error) {
+            console.warn(name + ': ' + error.message);
+            return null;
+        });
+    });
+
+    // The files go into the program's folder before it starts. A program without files may have
+    // no file system at all.
+    function writeFiles() {
         if (settings.files.length === 0) return;
         var FS = Module.FS;
         FS.mkdirTree(settings.folder);
         Module.addRunDependency('program-files');
-        Promise.all(settings.files.map(function (name) {
-            return fetchBytes(name, {cache: 'no-store'})
-                .then(function (bytes) {
-                    FS.writeFile(settings.folder + '/' + name, new Uint8Array(bytes));
-                })
-                .catch(function (error) {
-                    console.warn(name + ': ' + error.message);
-                });
-        })).then(function () {
+        Promise.all(fileBytes).then(function (files) {
+            files.forEach(function (bytes, index) {
+                if (bytes) FS.writeFile(settings.folder + '/' + settings.files[index], new Uint8Array(bytes));
+            });
             Module.removeRunDependency('program-files');
         });
     }
+
+    function runningText() {
+        return settings.capture
+            ? 'Running…'
+            : 'Running. Click or tap its window to give it the keyboard focus; Escape ends the program.';
+    }
+
+    function say(text) {
+        if (!Module.programEnded) statusLine.textContent = text;
+    }
+
+    // WebGL's context events reach the canvas alone; the page hears them on their way down.
+    document.addEventListener('webglcontextcreationerror', function () {
+        noWebGL = true;
+        say(NO_WEBGL_TEXT);
+    }, true);
+    document.addEventListener('webglcontextlost', function () {
+        say(CONTEXT_LOST_TEXT);
+    }, true);
+    document.addEventListener('webglcontextrestored', function () {
+        say(runningText());
+    }, true);
+
+    // The program's message boxes, as the page host adds them, for what the end line says.
+    new MutationObserver(function (changes) {
+        changes.forEach(function (change) {
+            change.addedNodes.forEach(function (node) {
+                var text = node.querySelector && node.querySelector('.message-box .text');
+                if (text) boxTexts.push(text.textContent);
+            });
+        });
+    }).observe(document.body, {childList: true});
 
     function captureResult(code) {
         var result = {exitCode: code, output: printed.join('\n'), errors: errors.join('\n'), png: null};
@@ -78,12 +143,14 @@
         Module.programEnded = true;
         document.body.classList.add('ended');
         window.programExitCode = code;
-        // What the program printed says why it failed; a capture tool's output is its result.
-        var said = code !== 0 ? errors : [];
+        // Its message box, or else what it printed, says why it failed; a capture tool's output
+        // is its result.
+        var said = code === 0 ? [] : boxTexts.length > 0 ? boxTexts : errors;
         if (settings.capture) {
             window.captureResult = captureResult(code);
             said = printed.concat(said);
         }
+        if (noWebGL) said = said.concat(NO_WEBGL_TEXT);
         statusLine.textContent = settings.program + ' ended with exit code ' + code + '.';
         if (said.length > 0) statusLine.textContent += ' ' + said.join(' ');
     }
@@ -103,17 +170,17 @@
         failed('cannot start: ' + file + ': ' + reason + '.');
     }
 
-    // The program's WebAssembly, fetched with the same time limit as its files.
     function instantiateWasm(imports, receiveInstance) {
-        var name = settings.program + '.wasm';
-        fetchBytes(name, {})
-            .then(function (bytes) {
-                return WebAssembly.instantiate(bytes, imports);
+        wasmModule
+            .then(function (module) {
+                return WebAssembly.instantiate(module, imports).then(function (instance) {
+                    return {instance: instance, module: module};
+                });
             })
             .then(function (result) {
                 receiveInstance(result.instance, result.module);
             }, function (error) {
-                cannotStart(name, error.message);
+                cannotStart(WASM_NAME, error.message);
             });
         return {};
     }
@@ -132,13 +199,11 @@
     window.Module = {
         thisProgram: settings.folder + '/' + settings.program,
         arguments: settings.capture ? captureArguments() : [],
-        preRun: [fetchFiles],
+        preRun: [writeFiles],
         instantiateWasm: instantiateWasm,
         onRuntimeInitialized: function () {
             started = true;
-            statusLine.textContent = settings.capture
-                ? 'Running…'
-                : 'Running. Click its window to give it the keyboard focus; Escape ends the program.';
+            if (!noWebGL) say(runningText());
         },
         print: function (text) {
             printed.push(text);

@@ -71,7 +71,7 @@ TEST(BoxringCaptureArguments, BadArgumentsExitWith2AndSayWhy) {
     for (const char* arguments :
          {"--frame 0", "--frame -3", "--frame x", "--bench 0", "--size 640", "--size 0x480",
           "--size 8193x10", "--size 64x48x2", "--frame", "--colour red", "--bench 5 --frame 2",
-          "--frame 10000001", "--bench 10000001", "--textures /nonexistent-folder"}) {
+          "--frame 10000001", "--bench 10000001", "--textures /nonexistent-folder", "--paced"}) {
         const CaptureRun run = RunCapture(arguments);
         EXPECT_EQ(2, run.exitCode) << arguments;
         EXPECT_NE(std::string::npos, run.output.find("boxring-capture")) << arguments;

@@ -21,6 +21,8 @@ const TIMEOUT_MS = 60000;
 // The scene's clear colour: where it shows, a frame has been drawn.
 const BACKGROUND = [0, 0, 80];
 const LOAD_FAILED_TEXT = 'B\u0142\u0105d \u0142adowania tekstury!';
+const INIT_FAILED_TEXT = 'B\u0142\u0105d inicjalizacji Direct3D!';
+const statusText = (page) => page.$eval('#status', (line) => line.textContent);
 
 let browser;
 let server;
@@ -100,12 +102,26 @@ describe('frames agree with the native goldens', () => {
     }
 });
 
+// The benchmark reads back its last frame, frame N + 30, before its clock stops: a loop that
+// only hands frames over without their being drawn shows another picture, or none.
+describe('the benchmark\'s last frame is the picture of its frame number', () => {
+    for (const [program, bench] of [['boxring', 70], ['texcross', 5]]) {
+        test(`${program} bench=${bench} ends on frame ${bench + 30}`, async () => {
+            const benchmark = await runCapture(browser, server.url, program, {bench}, TIMEOUT_MS);
+            const picture = await runCapture(browser, server.url, program, {frame: bench + 30}, TIMEOUT_MS);
+            assert.equal(benchmark.exitCode, 0, benchmark.errors);
+            assert.match(benchmark.output, new RegExp(`^frames=${bench} seconds=`));
+            assert.deepEqual(PNG.sync.read(benchmark.png).data, PNG.sync.read(picture.png).data);
+        });
+    }
+});
+
 describe('boxring-capture.html', () => {
     // The query, the exit code, and what the status line ends with.
     const cases = [
         ['size=320x200', 0, /exit code 0\.$/],
         ['frame=0', 2, /bad value for --frame: "0" .*see .* --help$/],
-        ['bench=5&frame=2', 2, /--bench takes neither --frame nor --out; see .* --help$/],
+        ['bench=5&frame=2', 2, /--bench takes no --frame; see .* --help$/],
     ];
     for (const [query, code, status] of cases) {
         test(`?${query}: exit code ${code}, a picture exactly when it is 0, the reason shown`, async () => {
@@ -171,17 +187,41 @@ describe('boxring.html', () => {
         await page.close();
     });
 
-    test('comes back from a lost WebGL context and spins on', async () => {
+    test('on a phone (360 × 640, touch) the window fits, keeping its proportions; a tap gives it the keys, a tap on × ends it with 0', async () => {
+        const page = await browser.newPage();
+        await page.setViewport({width: 360, height: 640, isMobile: true, hasTouch: true});
+        await page.goto(`${server.url}boxring.html`);
+        await waitForScene(page);
+        const [frame, canvas, pageWidth] = await page.evaluate(() => [
+            document.querySelector('.window').getBoundingClientRect().toJSON(),
+            document.querySelector('canvas').getBoundingClientRect().toJSON(),
+            document.documentElement.scrollWidth,
+        ]);
+        assert.ok(frame.left >= 0 && frame.right <= 360 && frame.bottom <= 640, JSON.stringify(frame));
+        assert.ok(pageWidth <= 360, `the page is ${pageWidth} px wide`);
+        assert.ok(Math.abs(canvas.width / canvas.height - 624 / 441) < 0.01, JSON.stringify(canvas));
+        await page.evaluate(() => document.activeElement.blur());
+        await page.tap('canvas');
+        assert.equal(await page.evaluate(() => document.activeElement.id), 'window-1-canvas');
+        await page.tap('.window .close');
+        assert.equal(await programEnded(page, TIMEOUT_MS), 0);
+        await page.close();
+    });
+
+    test('comes back from a lost WebGL context and spins on, saying so meanwhile', async () => {
         const page = await openPage(browser, `${server.url}boxring.html`);
         await waitForScene(page);
+        const running = await statusText(page);
         await page.evaluate(() => {
             window.loseContext = document.querySelector('canvas').getContext('webgl')
                 .getExtension('WEBGL_lose_context');
             window.loseContext.loseContext();
         });
         await sleep(500);
+        assert.match(await statusText(page), /drawing waits for the browser to give it back/);
         await page.evaluate(() => window.loseContext.restoreContext());
         await sleep(1000);
+        assert.equal(await statusText(page), running);
         await assertDrawingAndChanging(page);
         assert.equal(await page.evaluate(() => window.programExitCode), undefined);
         assert.deepEqual(page.errors, []);
@@ -206,6 +246,48 @@ describe('boxring.html', () => {
         await assertDrawingAndChanging(page);
         await page.close();
     });
+});
+
+describe('the source panel', () => {
+    // Every .cpp and .h file in the program's folder and in common/ is compiled into it.
+    async function sourcesInTree(program) {
+        const paths = [];
+        for (const folder of [program, 'common']) {
+            for (const name of (await fs.readdir(path.join(SOURCE, folder))).sort()) {
+                if (/\.(cpp|h)$/.test(name)) paths.push(`${folder}/${name}`);
+            }
+        }
+        return paths;
+    }
+
+    for (const program of ['boxring', 'texcross']) {
+        test(`${program}.html: a tab for each of its sources, each with the tree's text, nothing from elsewhere`, async () => {
+            const page = await browser.newPage();
+            const elsewhere = [];
+            page.on('request', (request) => {
+                if (!request.url().startsWith(server.url) && !request.url().startsWith('data:')) {
+                    elsewhere.push(request.url());
+                }
+            });
+            await page.goto(`${server.url}${program}.html`);
+            const tabs = await page.$$eval('#source .tabs button', (buttons) => buttons.map((tab) => tab.dataset.path));
+            assert.deepEqual(tabs, await sourcesInTree(program));
+            for (const file of tabs) {
+                await page.click(`#source .tabs button[data-path="${file}"]`);
+                await page.waitForFunction((shown) => document.querySelector('#source .code').dataset.path === shown,
+                    {timeout: TIMEOUT_MS}, file);
+                const [text, numbers] = await page.$eval('#source', (panel) =>
+                    [panel.querySelector('.code').textContent, panel.querySelector('.lines').textContent]);
+                const inTree = await fs.readFile(path.join(SOURCE, file), 'utf8');
+                assert.equal(text, inTree, file);
+                const lineCount = inTree.split('\n').length - (inTree.endsWith('\n') ? 1 : 0);
+                assert.equal(numbers.split('\n').at(-1), String(lineCount), file);
+            }
+            await waitForScene(page);
+            assert.deepEqual(elsewhere, []);
+            await page.close();
+        });
+    }
 });
 
 describe('texcross.html with a broken tex2.jpg', () => {
@@ -240,11 +322,29 @@ describe('texcross.html with a broken tex2.jpg', () => {
                 await dismiss(page);
                 assert.equal(await programEnded(page, TIMEOUT_MS), 1);
                 assert.equal(await page.$('.message-box'), null);
+                assert.equal(await statusText(page), `texcross ended with exit code 1. ${LOAD_FAILED_TEXT}`);
                 await page.close();
             } finally {
                 await broken.close();
             }
         });
+    }
+});
+
+test('a browser without WebGL: the program\'s own box, a line that says why, exit code 1', async () => {
+    const noWebGL = await launchBrowser(['--disable-webgl']);
+    try {
+        const page = await openPage(noWebGL, `${server.url}boxring.html`);
+        await page.waitForSelector('.message-box', {timeout: TIMEOUT_MS});
+        assert.equal(await page.$eval('.message-box .text', (text) => text.textContent), INIT_FAILED_TEXT);
+        const line = /^This browser gives the page no WebGL, so the program cannot draw\.$/;
+        assert.match(await statusText(page), line);
+        await page.keyboard.press('Enter');
+        assert.equal(await programEnded(page, TIMEOUT_MS), 1);
+        assert.equal(await statusText(page),
+            `boxring ended with exit code 1. ${INIT_FAILED_TEXT} This browser gives the page no WebGL, so the program cannot draw.`);
+    } finally {
+        await noWebGL.close();
     }
 });
 

@@ -4,11 +4,12 @@ import puppeteer from 'puppeteer-core';
 
 const CHROMIUM = process.env.CHROMIUM || '/usr/bin/chromium';
 
-export function launchBrowser() {
+// extraArgs: more of Chromium's switches (the tests start one with --disable-webgl).
+export function launchBrowser(extraArgs = []) {
     return puppeteer.launch({
         executablePath: CHROMIUM,
         headless: 'new',
-        args: ['--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader'],
+        args: ['--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader', ...extraArgs],
     });
 }
 

@@ -2,7 +2,8 @@
 // The capture tool in the browser: runs PROGRAM-capture.html from the browser build in headless
 // Chromium and writes frame N as a PNG, or prints the benchmark's line.
 //   node tools/web/capture.mjs PROGRAM --frame N --out FILE.png [--textures DIR] [--size WxH]
-//   node tools/web/capture.mjs PROGRAM --bench N [--textures DIR] [--size WxH]
+//   node tools/web/capture.mjs PROGRAM --bench N [--paced] [--out FILE.png] [--textures DIR] [--size WxH]
+// A benchmark's --out is its last frame (frame N + 30), read back before its clock stopped.
 // --textures DIR serves tex0.jpg ... tex4.jpg from DIR instead of the build's own.
 import fs from 'node:fs/promises';
 import path from 'node:path';
@@ -12,7 +13,7 @@ import {launchBrowser, runCapture} from './browser.mjs';
 import {startServer} from './static_server.mjs';
 
 const USAGE = 'usage: capture.mjs boxring|texcross --frame N --out FILE.png [--textures DIR] [--size WxH]\n' +
-    '       capture.mjs boxring|texcross --bench N [--textures DIR] [--size WxH]';
+    '       capture.mjs boxring|texcross --bench N [--paced] [--out FILE.png] [--textures DIR] [--size WxH]';
 const EXIT_BAD_ARGUMENTS = 2;
 const TIMEOUT_MS = 300000;
 const BUILD = process.env.WEB_BUILD_DIR ||
@@ -22,13 +23,17 @@ function parse(argv) {
     const [program, ...rest] = argv;
     if (program !== 'boxring' && program !== 'texcross') throw new Error(`unknown program: ${program}`);
     const options = {};
-    for (let i = 0; i < rest.length; i += 2) {
+    for (let i = 0; i < rest.length; ++i) {
         const name = rest[i];
+        if (name === '--paced') {
+            options.paced = '';
+            continue;
+        }
         if (!['--frame', '--bench', '--out', '--textures', '--size'].includes(name)) {
             throw new Error(`unknown option: ${name}`);
         }
         if (i + 1 >= rest.length) throw new Error(`missing value for ${name}`);
-        options[name.slice(2)] = rest[i + 1];
+        options[name.slice(2)] = rest[++i];
     }
     for (const count of ['frame', 'bench']) {
         if (options[count] !== undefined && !/^[1-9][0-9]*$/.test(options[count])) {
@@ -39,7 +44,7 @@ function parse(argv) {
         throw new Error('give either --frame N or --bench N');
     }
     if (options.frame !== undefined && options.out === undefined) throw new Error('--frame needs --out');
-    if (options.bench !== undefined && options.out !== undefined) throw new Error('--bench takes no --out');
+    if (options.paced !== undefined && options.bench === undefined) throw new Error('--paced goes with --bench only');
     return {program, options};
 }
 
@@ -71,7 +76,7 @@ async function main() {
     const browser = await launchBrowser();
     try {
         const query = {};
-        for (const name of ['frame', 'bench', 'size']) {
+        for (const name of ['frame', 'bench', 'size', 'paced']) {
             if (options[name] !== undefined) query[name] = options[name];
         }
         const result = await runCapture(browser, server.url, program, query, TIMEOUT_MS);

@@ -13,6 +13,8 @@ const TYPES = {
     '.wasm': 'application/wasm',
     '.png': 'image/png',
     '.jpg': 'image/jpeg',
+    '.cpp': 'text/plain; charset=utf-8',
+    '.h': 'text/plain; charset=utf-8',
 };
 
 // A replacement that leaves the request unanswered, as a network that drops it would.
