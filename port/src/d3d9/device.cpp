@@ -112,7 +112,7 @@ void Device::ResetState() {
     ReplaceReference(&indices_, (IndexBuffer*)nullptr);
     ReplaceReference(&texture_, (Texture*)nullptr);
     SetDefaultState(&state_, hasDepthBuffer_);
-    dirty_ = DIRTY_ALL;
+    versions_.MarkStale(FEEDS_PROGRAM | FEEDS_TRANSFORMS | FEEDS_LIGHTING);
     inScene_ = false;
 }
 

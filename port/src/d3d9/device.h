@@ -96,11 +96,13 @@ class Device : public RefCounted<IDirect3DDevice9> {
     bool inScene_ = false;
 
     DeviceState state_;
-    unsigned dirty_ = DIRTY_ALL;
+    StateVersions versions_;
+    // The program key and the version of the state it was made at.
+    ProgramKey key_ = {};
+    unsigned keyVersion_ = 0;
     VertexBuffer* streamSource_ = nullptr;
     IndexBuffer* indices_ = nullptr;
     Texture* texture_ = nullptr;
-    INT appliedBaseVertex_ = 0;
 
     bool lost_ = false;
     std::chrono::steady_clock::time_point lostAt_;

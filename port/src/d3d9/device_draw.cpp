@@ -77,23 +77,17 @@ HRESULT Device::DrawIndexedPrimitive(D3DPRIMITIVETYPE type, INT baseVertexIndex,
     if (!host_->MakeCurrent()) {
         return D3DERR_INVALIDCALL;
     }
-    if (baseVertexIndex != appliedBaseVertex_ || streamSource_->bytes.Changed()) {
-        dirty_ |= DIRTY_VERTEX_INPUT;
+    if (keyVersion_ != versions_.of[PART_PROGRAM]) {
+        key_ = KeyOf(state_, texture_ != nullptr);
+        keyVersion_ = versions_.of[PART_PROGRAM];
     }
-    if (indices_->bytes.Changed()) {
-        dirty_ |= DIRTY_INDICES;
-    }
-    if (texture_ != nullptr && texture_->Changed()) {
-        dirty_ |= DIRTY_TEXTURE;
-    }
-    const DrawBindings bindings = {streamSource_,         indices_,        texture_,
-                                   *vertexLayout,         baseVertexIndex, renderTarget_.Width(),
-                                   renderTarget_.Height()};
-    if (!ApplyState(state_, bindings, dirty_, &fixedFunction_)) {
+    const UniformSource uniforms = {state_, versions_, renderTarget_.Width(),
+                                    renderTarget_.Height()};
+    const DrawBindings bindings = {streamSource_, indices_, texture_, *vertexLayout,
+                                   baseVertexIndex};
+    if (!fixedFunction_.Use(key_, uniforms) || !ApplyState(state_, bindings)) {
         return D3DERR_INVALIDCALL;
     }
-    dirty_ = 0;
-    appliedBaseVertex_ = baseVertexIndex;
     glDrawElements(shape->mode, shape->indexCount, indexLayout->type,
                    (const void*)(uintptr_t)((uint64_t)startIndex * indexLayout->size));
     return D3D_OK;
@@ -113,10 +107,7 @@ HRESULT Device::Present(const RECT* sourceRect, const RECT* destRect, HWND destW
     host_->WindowSize(&width, &height);
     if (!host_->CopyToWindow(renderTarget_.Framebuffer(), (int)renderTarget_.Width(),
                              (int)renderTarget_.Height())) {
-        const bool drawn = renderTarget_.DrawToWindow(host_->WindowFramebuffer(), width, height);
-        // The present quad took over these; the next draw sets its own again.
-        dirty_ |= DIRTY_RENDER_STATES | DIRTY_PROGRAM | DIRTY_TEXTURE | DIRTY_VERTEX_INPUT;
-        if (!drawn) {
+        if (!renderTarget_.DrawToWindow(host_->WindowFramebuffer(), width, height)) {
             return D3DERR_INVALIDCALL;
         }
     }

@@ -34,9 +34,8 @@ struct DrawShape {
 std::optional<DrawShape> TranslatePrimitiveType(D3DPRIMITIVETYPE type, UINT primitiveCount);
 
 // Where the attributes of a flexible vertex format sit in each vertex. Position is always three
-// floats at offset 0.
+// floats at offset 0, followed by a normal.
 struct VertexLayout {
-    bool hasNormal;
     bool hasTexCoords;
     UINT normalOffset;
     UINT texCoordOffset;
