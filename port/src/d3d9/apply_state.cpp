@@ -6,21 +6,16 @@
 
 namespace {
 
-void EnableIf(GLenum capability, bool enabled) {
-    if (enabled) {
-        glEnable(capability);
-    } else {
-        glDisable(capability);
-    }
-}
-
-void ApplyRasterState(const DWORD* renderStates) {
+void ApplyRasterState(const DWORD* renderStates, GlStateCache* gl) {
     const CullSetting cull = *TranslateCullMode(renderStates[D3DRS_CULLMODE]);
-    EnableIf(GL_DEPTH_TEST, *TranslateDepthEnable(renderStates[D3DRS_ZENABLE]));
-    glDepthFunc(*TranslateCompareFunction(renderStates[D3DRS_ZFUNC]));
-    EnableIf(GL_CULL_FACE, cull.enabled);
-    glCullFace(cull.face);
-    EnableIf(GL_DITHER, renderStates[D3DRS_DITHERENABLE] != FALSE);
+    gl->Enable(GL_DEPTH_TEST, *TranslateDepthEnable(renderStates[D3DRS_ZENABLE]));
+    gl->DepthFunc(*TranslateCompareFunction(renderStates[D3DRS_ZFUNC]));
+    gl->Enable(GL_CULL_FACE, cull.enabled);
+    gl->CullFace(cull.face);
+    // Direct3D's front faces wind clockwise on screen, which is counter-clockwise in the
+    // upside-down back buffer.
+    gl->FrontFace(GL_CCW);
+    gl->Enable(GL_DITHER, renderStates[D3DRS_DITHERENABLE] != FALSE);
 }
 
 bool ApplyTexture(const DeviceState& state, Texture* texture) {
@@ -37,46 +32,32 @@ bool ApplyTexture(const DeviceState& state, Texture* texture) {
     return true;
 }
 
-const void* Offset(intptr_t bytes) {
-    return (const void*)bytes;
-}
-
-void ApplyVertexInput(const DeviceState& state, const DrawBindings& bindings) {
+void ApplyVertexInput(const DeviceState& state, const DrawBindings& bindings, GlStateCache* gl) {
     const VertexLayout& layout = bindings.layout;
     bindings.stream->bytes.Bind(GL_ARRAY_BUFFER);
     const GLsizei stride = (GLsizei)state.streamStride;
     const intptr_t start =
         (intptr_t)state.streamOffset + (intptr_t)bindings.baseVertex * state.streamStride;
-    glVertexAttribPointer(ATTRIBUTE_POSITION, 3, GL_FLOAT, GL_FALSE, stride, Offset(start));
-    glEnableVertexAttribArray(ATTRIBUTE_NORMAL);
-    glVertexAttribPointer(ATTRIBUTE_NORMAL, 3, GL_FLOAT, GL_FALSE, stride,
-                          Offset(start + layout.normalOffset));
+    gl->EnableAttributeArray(ATTRIBUTE_POSITION, true);
+    gl->AttributePointer(ATTRIBUTE_POSITION, 3, stride, start);
+    gl->EnableAttributeArray(ATTRIBUTE_NORMAL, true);
+    gl->AttributePointer(ATTRIBUTE_NORMAL, 3, stride, start + layout.normalOffset);
+    // An attribute without an array reads the context's current value, which nothing here
+    // changes from GL's (0, 0, 0, 1).
+    gl->EnableAttributeArray(ATTRIBUTE_TEX_COORD, layout.hasTexCoords);
     if (layout.hasTexCoords) {
-        glEnableVertexAttribArray(ATTRIBUTE_TEX_COORD);
-        glVertexAttribPointer(ATTRIBUTE_TEX_COORD, 2, GL_FLOAT, GL_FALSE, stride,
-                              Offset(start + layout.texCoordOffset));
-    } else {
-        // An attribute without an array reads the context's current value, which nothing here
-        // changes from GL's (0, 0, 0, 1).
-        glDisableVertexAttribArray(ATTRIBUTE_TEX_COORD);
+        gl->AttributePointer(ATTRIBUTE_TEX_COORD, 2, stride, start + layout.texCoordOffset);
     }
 }
 
 } // namespace
 
-void SetFixedGlState() {
-    // Direct3D's front faces wind clockwise on screen, which is counter-clockwise in the
-    // upside-down back buffer.
-    glFrontFace(GL_CCW);
-    glEnableVertexAttribArray(ATTRIBUTE_POSITION);
-}
-
-bool ApplyState(const DeviceState& state, const DrawBindings& bindings) {
-    ApplyRasterState(state.renderStates);
+bool ApplyState(const DeviceState& state, const DrawBindings& bindings, GlStateCache* gl) {
+    ApplyRasterState(state.renderStates, gl);
     if (!ApplyTexture(state, bindings.texture)) {
         return false;
     }
-    ApplyVertexInput(state, bindings);
+    ApplyVertexInput(state, bindings, gl);
     bindings.indices->bytes.Bind(GL_ELEMENT_ARRAY_BUFFER);
     return true;
 }

@@ -5,7 +5,7 @@
 
 #include "buffers.h"
 #include "device_state.h"
-#include "host.h"
+#include "gl_context.h"
 #include "pipeline/fixed_function.h"
 #include "ref_counted.h"
 #include "render_target.h"
@@ -18,14 +18,14 @@
 class Device : public RefCounted<IDirect3DDevice9> {
   public:
     // Takes a reference on the Direct3D object, as the platform's device does.
-    Device(IDirect3D9* direct3d, std::shared_ptr<Host> host);
+    Device(IDirect3D9* direct3d, std::shared_ptr<GlContext> context);
     ~Device() override;
 
     // Makes the back buffer and applies the parameters; on success writes the chosen back
     // buffer size and format back into them.
     HRESULT Initialise(D3DPRESENT_PARAMETERS* parameters);
 
-    const std::shared_ptr<Host>& GetHost() const { return host_; }
+    const std::shared_ptr<GlContext>& Context() const { return context_; }
     // The largest texture side the context takes, at most 8192 as Direct3D 9 hardware reports.
     UINT MaxTextureSize() const { return maxTextureSize_; }
     void SimulateLoss();
@@ -85,8 +85,8 @@ class Device : public RefCounted<IDirect3DDevice9> {
     HRESULT BackBufferReachable();
 
     IDirect3D9* direct3d_;
-    std::shared_ptr<Host> host_;
-    // The host's generation when the device made its GL objects.
+    std::shared_ptr<GlContext> context_;
+    // The context's generation when the device made its GL objects.
     unsigned generation_;
     UINT maxTextureSize_ = 0;
     RenderTarget renderTarget_;

@@ -16,17 +16,18 @@ HRESULT Device::Clear(DWORD count, const D3DRECT* rects, DWORD flags, D3DCOLOR c
     if (Lost()) {
         return D3D_OK;
     }
-    if (!host_->MakeCurrent()) {
+    if (!context_->MakeCurrent()) {
         return D3DERR_INVALIDCALL;
     }
+    GlStateCache& gl = context_->Cache();
     GLbitfield mask = 0;
     if (flags & D3DCLEAR_TARGET) {
-        glClearColor((float)((color >> 16) & 0xFF) / 255.0f, (float)((color >> 8) & 0xFF) / 255.0f,
-                     (float)(color & 0xFF) / 255.0f, (float)((color >> 24) & 0xFF) / 255.0f);
+        gl.ClearColor((float)((color >> 16) & 0xFF) / 255.0f, (float)((color >> 8) & 0xFF) / 255.0f,
+                      (float)(color & 0xFF) / 255.0f, (float)((color >> 24) & 0xFF) / 255.0f);
         mask |= GL_COLOR_BUFFER_BIT;
     }
     if (flags & D3DCLEAR_ZBUFFER) {
-        glClearDepthf(z);
+        gl.ClearDepth(z);
         mask |= GL_DEPTH_BUFFER_BIT;
     }
     glClear(mask);
@@ -74,7 +75,7 @@ HRESULT Device::DrawIndexedPrimitive(D3DPRIMITIVETYPE type, INT baseVertexIndex,
     if (Lost()) {
         return D3D_OK;
     }
-    if (!host_->MakeCurrent()) {
+    if (!context_->MakeCurrent()) {
         return D3DERR_INVALIDCALL;
     }
     if (keyVersion_ != versions_.of[PART_PROGRAM]) {
@@ -85,7 +86,8 @@ HRESULT Device::DrawIndexedPrimitive(D3DPRIMITIVETYPE type, INT baseVertexIndex,
                                     renderTarget_.Height()};
     const DrawBindings bindings = {streamSource_, indices_, texture_, *vertexLayout,
                                    baseVertexIndex};
-    if (!fixedFunction_.Use(key_, uniforms) || !ApplyState(state_, bindings)) {
+    GlStateCache& gl = context_->Cache();
+    if (!fixedFunction_.Use(key_, uniforms, &gl) || !ApplyState(state_, bindings, &gl)) {
         return D3DERR_INVALIDCALL;
     }
     glDrawElements(shape->mode, shape->indexCount, indexLayout->type,
@@ -102,15 +104,5 @@ HRESULT Device::Present(const RECT* sourceRect, const RECT* destRect, HWND destW
     if (const HRESULT reachable = BackBufferReachable(); reachable != D3D_OK) {
         return reachable;
     }
-    int width = 0;
-    int height = 0;
-    host_->WindowSize(&width, &height);
-    if (!host_->CopyToWindow(renderTarget_.Framebuffer(), (int)renderTarget_.Width(),
-                             (int)renderTarget_.Height())) {
-        if (!renderTarget_.DrawToWindow(host_->WindowFramebuffer(), width, height)) {
-            return D3DERR_INVALIDCALL;
-        }
-    }
-    host_->Present();
-    return D3D_OK;
+    return context_->Present(&renderTarget_) ? D3D_OK : D3DERR_INVALIDCALL;
 }

@@ -31,8 +31,10 @@ FixedFunction::FixedFunction() : programs_(PROGRAM_KEY_COUNT) {}
 
 FixedFunction::Program FixedFunction::Build(const ProgramKey& key) {
     Program program;
+    // In the order of VertexAttribute.
     program.name =
-        BuildProgram(DefinesOf(key), FIXED_FUNCTION_VERTEX_SHADER, FIXED_FUNCTION_FRAGMENT_SHADER);
+        BuildProgram(DefinesOf(key), FIXED_FUNCTION_VERTEX_SHADER, FIXED_FUNCTION_FRAGMENT_SHADER,
+                     {"a_position", "a_normal", "a_texCoord"});
     program.failed = program.name == 0;
     if (program.failed) {
         return program;
@@ -50,7 +52,7 @@ FixedFunction::Program FixedFunction::Build(const ProgramKey& key) {
     return program;
 }
 
-bool FixedFunction::Use(const ProgramKey& key, const UniformSource& source) {
+bool FixedFunction::Use(const ProgramKey& key, const UniformSource& source, GlStateCache* gl) {
     Program& program = programs_[IndexOf(key)];
     if (program.name == 0 && !program.failed) {
         program = Build(key);
@@ -58,7 +60,7 @@ bool FixedFunction::Use(const ProgramKey& key, const UniformSource& source) {
     if (program.failed) {
         return false;
     }
-    glUseProgram(program.name);
+    gl->UseProgram(program.name);
     UpdateUniforms(&program, source);
     return true;
 }
@@ -100,11 +102,10 @@ void FixedFunction::UpdateUniforms(Program* program, const UniformSource& source
     }
 }
 
-void FixedFunction::Destroy() {
-    glUseProgram(0);
+void FixedFunction::Destroy(GlStateCache* gl) {
     for (Program& program : programs_) {
         if (program.name != 0) {
-            glDeleteProgram(program.name);
+            gl->DeleteProgram(program.name);
         }
     }
     Forget();

@@ -4,6 +4,7 @@
 // (StateVersions), and each is sent to GL only when its value differs from what the program holds.
 #pragma once
 
+#include "../gl_state_cache.h"
 #include "../gles2.h"
 #include "fixed_function_uniforms.h"
 #include "program_key.h"
@@ -24,10 +25,10 @@ class FixedFunction {
 
     // Makes the key's program current, building it on first use, and brings its uniforms up to
     // the state. False when it does not build (the reason is on stderr once).
-    bool Use(const ProgramKey& key, const UniformSource& source);
+    bool Use(const ProgramKey& key, const UniformSource& source, GlStateCache* gl);
 
     // Deletes every program; the context must be current.
-    void Destroy();
+    void Destroy(GlStateCache* gl);
     // Drops the programs of a lost context without deleting them: their names died with it.
     void Forget();
 
