@@ -1,6 +1,7 @@
-// The Direct3D 9 device on OpenGL ES 2.0. Setters record state (device_state.h); the GL calls that
-// apply it happen at draw time (apply_state.cpp), drawing with the fixed-function programs
-// (pipeline/); the back buffer is a framebuffer object that Present draws over the window.
+// The Direct3D 9 device on OpenGL ES 2.0. Setters record state (device_state.h, render_states.h);
+// the GL calls that apply it happen at draw time (apply_state.cpp), through the context's GL state
+// cache, drawing with the fixed-function programs (pipeline/); the back buffer is a framebuffer
+// object that Present shows in the window (gl_context.h).
 #pragma once
 
 #include "buffers.h"
