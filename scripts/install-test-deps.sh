@@ -11,10 +11,11 @@ source "$(dirname "$0")/packages.sh"
 # dpkg-dev and file: dpkg-shlibdeps, and the file type check cpack makes before it.
 # lintian: Debian's checks of the .deb; desktop-file-utils and appstream: the validators of the menu
 # entries and the AppStream metadata; man-db: renders the manual pages the test compares with
-# --help; icoutils: wrestool, which lists the resources of the Windows executables.
+# --help; icoutils: wrestool, which lists the resources of the Windows executables; apitrace: the
+# trace of a frame's OpenGL calls that tools/bench/gl_calls.sh counts.
 packages=(
     libgtest-dev libbenchmark-dev libxtst-dev libturbojpeg0-dev clang libclang-rt-14-dev dpkg-dev
-    file lintian desktop-file-utils appstream man-db icoutils
+    file lintian desktop-file-utils appstream man-db icoutils apitrace
 )
 
 install_missing "${packages[@]}"

@@ -11,5 +11,6 @@ void PortSimulateDeviceLoss(IDirect3DDevice9* device);
 // Takes the device's OpenGL context away and gives the window a new one, with none of the old GL
 // objects, as a browser does when a lost WebGL context comes back: the device is lost
 // (D3DERR_DEVICENOTRESET at once) until Reset makes its GL objects again; buffers and textures
-// refill theirs from system memory at their next use. On the desktop host only.
+// refill theirs from system memory at their next use. On the desktop host only: elsewhere the
+// device keeps its context.
 void PortReplaceContext(IDirect3DDevice9* device);

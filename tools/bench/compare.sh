@@ -1,37 +1,77 @@
 #!/usr/bin/env bash
-# Runs boxring-capture --bench and the plain SDL2 + OpenGL cubes in turn, RUNS times each, and
-# prints the medians: frames per second of both, their ratio (each run's ratio is taken against
-# the plain run right after it, so that both saw the same load on the machine), the first
-# frame's time from process start, and the capture tool's peak memory.
-# Usage: tools/bench/compare.sh BUILD_DIR [FRAMES] [RUNS]
+# Runs PROGRAM-capture --bench and the plain SDL2 + OpenGL drawing of the same scene in turn (and,
+# given a Windows build, the Windows capture tool under 64-bit Wine), RUNS times each, and prints
+# the medians with their range: frames per second of each, the ratios (each run's ratio is taken
+# between runs right after one another, so that both saw the same load on the machine), the first
+# frame's time from process start of both, and the capture tool's peak memory.
+# Usage: tools/bench/compare.sh BUILD_DIR [FRAMES] [RUNS] [PROGRAM] [WINDOWS_BUILD_DIR]
+#        PROGRAM: boxring (the default) or texcross
 set -euo pipefail
-build=${1:?usage: compare.sh BUILD_DIR [FRAMES] [RUNS]}
+usage="usage: compare.sh BUILD_DIR [FRAMES] [RUNS] [boxring|texcross] [WINDOWS_BUILD_DIR]"
+build=${1:?$usage}
 frames=${2:-2000}
 runs=${3:-5}
+program=${4:-boxring}
+windows=${5:-}
+case "$program" in
+boxring) plain_scene=() ;;
+texcross) plain_scene=(--textured "$build/bin") ;;
+*) echo "$usage" >&2; exit 2 ;;
+esac
 
 source "$(dirname "$0")/../../scripts/virtual-display.sh"
-timing=
-use_virtual_display 'rm -f "$timing"'
-timing=$(mktemp)
+work=
+wine_loader=/usr/lib/wine/wine64
+wine_server=/usr/lib/wine/wineserver64
+# Wine's server for the script's own prefix, where it made one, ends before its files go.
+use_virtual_display '[ ! -d "$work/wineprefix" ] || "$wine_server" -k 2>/dev/null; rm -rf "$work"'
+work=$(mktemp -d)
+timing=$work/timing
+if [ -n "$windows" ]; then
+    export WINEPREFIX=$work/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    "$wine_loader" wineboot -i >/dev/null 2>&1
+    "$wine_server" -w
+fi
 trap 'exit 1' HUP INT TERM
 
 source "$(dirname "$0")/stats.sh"
 
-ours=() plain=() first=() memory=()
+# with_median_line NAME VALUE...: the values, their median and their range.
+with_median_line() { echo "$1: $(with_median "${@:2}")"; }
+# ratios A B: each run's A / B.
+ratios() {
+    local -n a=$1 b=$2
+    for i in "${!a[@]}"; do
+        echo "${a[$i]} ${b[$i]}" | awk '{ printf "%.3f\n", $1 / $2 }'
+    done
+}
+
+ours=() plain=() wine=() first=() plain_first=() memory=()
 for _ in $(seq "$runs"); do
-    line=$(/usr/bin/time -v -o "$timing" "$build/bin/boxring-capture" --bench "$frames" 2>/dev/null)
+    line=$(/usr/bin/time -v -o "$timing" "$build/bin/$program-capture" --bench "$frames" 2>/dev/null)
     ours+=("$(echo "$line" | field fps)")
     first+=("$(echo "$line" | field first_frame_ms)")
     memory+=("$(sed -n 's/.*Maximum resident set size (kbytes): //p' "$timing")")
-    plain+=("$("$build/bin/plain_gl_cubes" "$frames" | field fps)")
+    line=$("$build/bin/plain_gl_cubes" "$frames" "${plain_scene[@]}")
+    plain+=("$(echo "$line" | field fps)")
+    plain_first+=("$(echo "$line" | field first_frame_ms)")
+    if [ -n "$windows" ]; then
+        wine+=("$("$wine_loader" "$windows/bin/$program-capture.exe" --bench "$frames" \
+            2>/dev/null | tr -d '\r' | field fps)")
+    fi
 done
 
-echo "boxring-capture fps: $(with_median "${ours[@]}")"
-echo "plain_gl_cubes fps:  $(with_median "${plain[@]}")"
-ratios=()
-for i in "${!ours[@]}"; do
-    ratios+=("$(echo "${ours[$i]} ${plain[$i]}" | awk '{ printf "%.3f", $1 / $2 }')")
-done
-echo "ratio per run: $(with_median "${ratios[@]}")"
-echo "first_frame_ms: $(with_median "${first[@]}")"
-echo "peak memory KiB: $(with_median "${memory[@]}")"
+with_median_line "$program-capture fps" "${ours[@]}"
+with_median_line "plain_gl_cubes fps" "${plain[@]}"
+mapfile -t plain_ratios < <(ratios ours plain)
+with_median_line "ratio to plain GL per run" "${plain_ratios[@]}"
+if [ -n "$windows" ]; then
+    with_median_line "$program-capture.exe under Wine fps" "${wine[@]}"
+    mapfile -t wine_ratios < <(ratios ours wine)
+    with_median_line "ratio to Wine per run" "${wine_ratios[@]}"
+fi
+with_median_line "first_frame_ms" "${first[@]}"
+with_median_line "plain_gl_cubes first_frame_ms" "${plain_first[@]}"
+mapfile -t first_ratios < <(ratios first plain_first)
+with_median_line "first frame ratio to plain GL per run" "${first_ratios[@]}"
+with_median_line "peak memory KiB" "${memory[@]}"

@@ -1,20 +1,32 @@
-// The eight lit cubes of boxring drawn with SDL2 and OpenGL 2.1 directly: one window of the same
-// client size, the same light, materials and camera, client-side arrays, no swap interval. It
+// The scenes of boxring and texcross drawn with SDL2 and OpenGL 2.1 directly, the simplest way:
+// one window of the same client size, the same light, materials and camera, client-side arrays,
+// no swap interval. boxring's eight lit cubes by default; with --textured DIR texcross's five cubes
+// in a plus sign, each with one of DIR/tex0.jpg ... tex4.jpg, mipmapped and filtered linearly. It
 // prints the same line as <program>-capture --bench, so the two can be compared in one run.
 #include <SDL.h>
 #include <SDL_opengl.h>
 
+#include <cstddef>
+#include <cstdio>
+// jpeglib.h needs size_t and FILE declared first.
+#include <jpeglib.h>
+
 #include <chrono>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <string>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
 const int WARM_UP_FRAMES = 30;
+const int TEXTURE_COUNT = 5;
 
-// Four vertices per face (position, normal) and two triangles each.
-float g_vertices[24][6];
+// Four vertices per face (position, normal, texture coordinates) and two triangles each.
+float g_vertices[24][8];
 GLushort g_indices[36];
 
 void BuildCube() {
@@ -34,6 +46,8 @@ void BuildCube() {
                 vertex[axis] = n[axis] + a * u[axis] + b * v[axis];
                 vertex[3 + axis] = n[axis];
             }
+            vertex[6] = (a + 1.0f) / 2.0f;
+            vertex[7] = (b + 1.0f) / 2.0f;
         }
         const GLushort base = (GLushort)(face * 4);
         const GLushort triangles[6] = {base,
@@ -46,6 +60,94 @@ void BuildCube() {
             g_indices[face * 6 + i] = triangles[i];
         }
     }
+}
+
+// Milliseconds from the process's start, as the capture tools count them: the start in clock
+// ticks since boot (field 22 of /proc/self/stat), against the time since boot now.
+double MillisecondsSinceProcessStart() {
+    FILE* file = std::fopen("/proc/self/stat", "r");
+    char line[1024] = "";
+    const bool read = file != nullptr && std::fgets(line, sizeof(line), file) != nullptr;
+    if (file != nullptr) {
+        std::fclose(file);
+    }
+    const char* afterName = read ? std::strrchr(line, ')') : nullptr;
+    unsigned long long start = 0;
+    timespec now;
+    if (afterName == nullptr ||
+        std::sscanf(afterName + 1,
+                    " %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s "
+                    "%llu",
+                    &start) != 1 ||
+        clock_gettime(CLOCK_BOOTTIME, &now) != 0) {
+        return -1.0;
+    }
+    return (double)now.tv_sec * 1000.0 + (double)now.tv_nsec / 1e6 -
+           (double)start * 1000.0 / (double)sysconf(_SC_CLK_TCK);
+}
+
+// A file that does not decode ends the program with the decoder's message.
+void OnDecodeError(j_common_ptr decoder) {
+    char message[JMSG_LENGTH_MAX];
+    decoder->err->format_message(decoder, message);
+    std::fprintf(stderr, "plain_gl_cubes: %s\n", message);
+    std::exit(1);
+}
+
+// The RGB pixels of a JPEG file, rows top first; false with a message when it cannot be opened.
+bool LoadJpeg(const std::string& path, std::vector<unsigned char>* rgb, int* width, int* height) {
+    FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        std::fprintf(stderr, "plain_gl_cubes: cannot open %s\n", path.c_str());
+        return false;
+    }
+    jpeg_decompress_struct decoder;
+    jpeg_error_mgr errors;
+    decoder.err = jpeg_std_error(&errors);
+    errors.error_exit = OnDecodeError;
+    jpeg_create_decompress(&decoder);
+    jpeg_stdio_src(&decoder, file);
+    jpeg_read_header(&decoder, TRUE);
+    decoder.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&decoder);
+    *width = (int)decoder.output_width;
+    *height = (int)decoder.output_height;
+    rgb->resize((size_t)*width * *height * 3);
+    while (decoder.output_scanline < decoder.output_height) {
+        JSAMPROW row = rgb->data() + (size_t)decoder.output_scanline * *width * 3;
+        jpeg_read_scanlines(&decoder, &row, 1);
+    }
+    jpeg_finish_decompress(&decoder);
+    jpeg_destroy_decompress(&decoder);
+    std::fclose(file);
+    return true;
+}
+
+GLuint g_textures[TEXTURE_COUNT];
+
+// texcross's images as mipmapped textures, filtered as texcross asks (linear, linear mip).
+bool LoadTextures(const std::string& folder) {
+    glGenTextures(TEXTURE_COUNT, g_textures);
+    for (int k = 0; k < TEXTURE_COUNT; ++k) {
+        std::vector<unsigned char> rgb;
+        int width = 0;
+        int height = 0;
+        if (!LoadJpeg(folder + "/tex" + std::to_string(k) + ".jpg", &rgb, &width, &height)) {
+            return false;
+        }
+        glBindTexture(GL_TEXTURE_2D, g_textures[k]);
+        glTexParameteri(GL_TEXTURE_2D, GL_GENERATE_MIPMAP, GL_TRUE);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE,
+                     rgb.data());
+    }
+    glEnable(GL_TEXTURE_2D);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glTexCoordPointer(2, GL_FLOAT, sizeof(g_vertices[0]), &g_vertices[0][6]);
+    return true;
 }
 
 void SetUpScene() {
@@ -77,17 +179,8 @@ void SetUpScene() {
     glNormalPointer(GL_FLOAT, sizeof(g_vertices[0]), &g_vertices[0][3]);
 }
 
-void DrawFrame(float angle) {
-    glClearColor(0.0f, 0.0f, 0x50 / 255.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glLoadIdentity();
-    // The camera at (0, 2, 11) looking at (0, -0.2, 0); the light travels down and away.
-    glRotatef((float)(std::atan2(2.2, 11.0) * 180.0 / M_PI), 1, 0, 0);
-    glTranslatef(0, -2, -11);
-    const GLfloat towardsLight[4] = {0, 1, 1, 0};
-    glLightfv(GL_LIGHT0, GL_POSITION, towardsLight);
-    glRotatef(angle * 180.0f / (float)M_PI, 0, 1, 0);
-    glRotatef(angle / 11.0f * 180.0f / (float)M_PI, 1, 0, 0);
+// boxring's ring: eight cubes 4 units out, each turned 45 degrees further, from red to yellow.
+void DrawRing() {
     for (int i = 0; i < 8; ++i) {
         const GLfloat colour[4] = {1, i * 0.125f, 0, 1};
         glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, colour);
@@ -99,12 +192,45 @@ void DrawFrame(float angle) {
     }
 }
 
+// texcross's plus sign: white cubes at the centre and 3 units to each side, above and below.
+void DrawCross() {
+    const float offsets[TEXTURE_COUNT][2] = {{0, 0}, {3, 0}, {-3, 0}, {0, 3}, {0, -3}};
+    const GLfloat white[4] = {1, 1, 1, 1};
+    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, white);
+    for (int k = 0; k < TEXTURE_COUNT; ++k) {
+        glBindTexture(GL_TEXTURE_2D, g_textures[k]);
+        glPushMatrix();
+        glTranslatef(offsets[k][0], offsets[k][1], 0);
+        glDrawElements(GL_TRIANGLES, 36, GL_UNSIGNED_SHORT, g_indices);
+        glPopMatrix();
+    }
+}
+
+void DrawFrame(float angle, bool textured) {
+    glClearColor(0.0f, 0.0f, 0x50 / 255.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    // The camera at (0, 2, 11) looking at (0, -0.2, 0); the light travels down and away.
+    glRotatef((float)(std::atan2(2.2, 11.0) * 180.0 / M_PI), 1, 0, 0);
+    glTranslatef(0, -2, -11);
+    const GLfloat towardsLight[4] = {0, 1, 1, 0};
+    glLightfv(GL_LIGHT0, GL_POSITION, towardsLight);
+    glRotatef(angle * 180.0f / (float)M_PI, 0, 1, 0);
+    glRotatef(angle / 11.0f * 180.0f / (float)M_PI, 1, 0, 0);
+    if (textured) {
+        DrawCross();
+    } else {
+        DrawRing();
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     const long frames = argc > 1 ? std::strtol(argv[1], nullptr, 10) : 0;
-    if (argc != 2 || frames < 1) {
-        std::fprintf(stderr, "usage: %s FRAMES\n", argv[0]);
+    const bool textured = argc == 4 && std::strcmp(argv[2], "--textured") == 0;
+    if ((argc != 2 && !textured) || frames < 1) {
+        std::fprintf(stderr, "usage: %s FRAMES [--textured IMAGE_DIR]\n", argv[0]);
         return 2;
     }
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
@@ -124,9 +250,15 @@ int main(int argc, char** argv) {
     SDL_GL_SetSwapInterval(0);
     BuildCube();
     SetUpScene();
+    if (textured && !LoadTextures(argv[3])) {
+        return 1;
+    }
     float angle = 0.0f;
-    for (int i = 0; i < WARM_UP_FRAMES; ++i) {
-        DrawFrame(angle += 0.015f);
+    DrawFrame(angle += 0.015f, textured);
+    SDL_GL_SwapWindow(window);
+    const double firstFrameMs = MillisecondsSinceProcessStart();
+    for (int i = 1; i < WARM_UP_FRAMES; ++i) {
+        DrawFrame(angle += 0.015f, textured);
         SDL_GL_SwapWindow(window);
     }
     const auto start = std::chrono::steady_clock::now();
@@ -134,12 +266,12 @@ int main(int argc, char** argv) {
         SDL_Event event;
         while (SDL_PollEvent(&event)) {
         }
-        DrawFrame(angle += 0.015f);
+        DrawFrame(angle += 0.015f, textured);
         SDL_GL_SwapWindow(window);
     }
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-    std::printf("frames=%ld seconds=%.3f fps=%.1f\n", frames, elapsed.count(),
-                (double)frames / elapsed.count());
+    std::printf("frames=%ld seconds=%.3f fps=%.1f first_frame_ms=%.1f\n", frames, elapsed.count(),
+                (double)frames / elapsed.count(), firstFrameMs);
     SDL_GL_DeleteContext(context);
     SDL_DestroyWindow(window);
     SDL_Quit();

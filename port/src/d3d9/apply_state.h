@@ -1,10 +1,12 @@
-// The one place where recorded device state becomes OpenGL state: at draw time, for the parts
-// that changed since the last draw.
+// The one place where recorded device state becomes OpenGL state: at each draw, from the record
+// alone, through the context's GL state cache, which calls GL only for what differs from what the
+// context holds (whoever set it last). The setters admitted only values the draw can translate,
+// so every recorded value translates here.
 #pragma once
 
 #include "buffers.h"
 #include "device_state.h"
-#include "pipeline/fixed_function.h"
+#include "gl_state_cache.h"
 #include "texture.h"
 #include "translate.h"
 
@@ -15,16 +17,9 @@ struct DrawBindings {
     Texture* texture;
     VertexLayout layout;
     INT baseVertex;
-    UINT targetWidth;
-    UINT targetHeight;
 };
 
-// GL state that never changes, set once when a device's context is new: Direct3D's clockwise
-// front faces, and the position attribute, which every draw reads.
-void SetFixedGlState();
-
-// Applies the parts of the state that dirty names; the context must be current. False when a
-// recorded value cannot be drawn, the program for the states does not build, or the texture
-// cannot be made: the draw is then refused.
-bool ApplyState(const DeviceState& state, const DrawBindings& bindings, unsigned dirty,
-                FixedFunction* pipeline);
+// Applies the raster state, the texture with its filters, the vertex input and the indices; the
+// context must be current and the draw's program in use. False when the texture cannot be made:
+// the draw is then refused.
+bool ApplyState(const DeviceState& state, const DrawBindings& bindings, GlStateCache* gl);

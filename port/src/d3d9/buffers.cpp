@@ -1,11 +1,11 @@
 #include "buffers.h"
 
-BufferBytes::BufferBytes(std::shared_ptr<Host> host, UINT length)
-    : host_(std::move(host)), bytes_(length) {}
+BufferBytes::BufferBytes(std::shared_ptr<GlContext> context, UINT length)
+    : context_(std::move(context)), bytes_(length) {}
 
 BufferBytes::~BufferBytes() {
-    if (name_ != 0 && generation_ == host_->Generation() && host_->MakeCurrent()) {
-        glDeleteBuffers(1, &name_);
+    if (name_ != 0 && generation_ == context_->Generation() && context_->MakeCurrent()) {
+        context_->Cache().DeleteBuffer(name_);
     }
 }
 
@@ -28,12 +28,12 @@ HRESULT BufferBytes::Unlock() {
 }
 
 void BufferBytes::Bind(GLenum target) {
-    if (name_ == 0 || generation_ != host_->Generation()) {
+    if (name_ == 0 || generation_ != context_->Generation()) {
         glGenBuffers(1, &name_);
-        generation_ = host_->Generation();
+        generation_ = context_->Generation();
         changed_ = true;
     }
-    glBindBuffer(target, name_);
+    context_->Cache().BindBuffer(target, name_);
     if (changed_) {
         glBufferData(target, (GLsizeiptr)bytes_.size(), bytes_.data(), GL_STATIC_DRAW);
         changed_ = false;

@@ -3,7 +3,7 @@
 // locked or the context was lost.
 #pragma once
 
-#include "host.h"
+#include "gl_context.h"
 #include "ref_counted.h"
 
 #include <memory>
@@ -12,7 +12,7 @@
 // The storage both kinds of buffer share.
 class BufferBytes {
   public:
-    BufferBytes(std::shared_ptr<Host> host, UINT length);
+    BufferBytes(std::shared_ptr<GlContext> context, UINT length);
     ~BufferBytes();
     BufferBytes(const BufferBytes&) = delete;
     BufferBytes& operator=(const BufferBytes&) = delete;
@@ -28,7 +28,7 @@ class BufferBytes {
     void Bind(GLenum target);
 
   private:
-    std::shared_ptr<Host> host_;
+    std::shared_ptr<GlContext> context_;
     std::vector<BYTE> bytes_;
     GLuint name_ = 0;
     unsigned generation_ = 0;
@@ -38,7 +38,8 @@ class BufferBytes {
 
 class VertexBuffer : public RefCounted<IDirect3DVertexBuffer9> {
   public:
-    VertexBuffer(std::shared_ptr<Host> host, UINT length) : bytes(std::move(host), length) {}
+    VertexBuffer(std::shared_ptr<GlContext> context, UINT length)
+        : bytes(std::move(context), length) {}
 
     HRESULT Lock(UINT offset, UINT size, void** data, DWORD) override {
         return bytes.Lock(offset, size, data);
@@ -50,8 +51,8 @@ class VertexBuffer : public RefCounted<IDirect3DVertexBuffer9> {
 
 class IndexBuffer : public RefCounted<IDirect3DIndexBuffer9> {
   public:
-    IndexBuffer(std::shared_ptr<Host> host, UINT length, D3DFORMAT format)
-        : bytes(std::move(host), length), format(format) {}
+    IndexBuffer(std::shared_ptr<GlContext> context, UINT length, D3DFORMAT format)
+        : bytes(std::move(context), length), format(format) {}
 
     HRESULT Lock(UINT offset, UINT size, void** data, DWORD) override {
         return bytes.Lock(offset, size, data);

@@ -1,13 +1,10 @@
 // The device's life: creation, parameters, reset and loss, and the objects it makes.
 #include "device.h"
 
-#include "apply_state.h"
 #include "loss_signal.h"
 #include "translate.h"
 
 #include "../port_log.h"
-
-#include <port_test.h>
 
 #include <algorithm>
 #include <new>
@@ -33,31 +30,29 @@ bool IsSurfaceFormat(D3DFORMAT format) {
 
 } // namespace
 
-Device::Device(IDirect3D9* direct3d, std::shared_ptr<Host> host)
-    : direct3d_(direct3d), host_(std::move(host)), generation_(host_->Generation()) {
+Device::Device(IDirect3D9* direct3d, std::shared_ptr<GlContext> context)
+    : direct3d_(direct3d), context_(std::move(context)), generation_(context_->Generation()) {
     direct3d_->AddRef();
-    InstallLossSignal();
 }
 
 Device::~Device() {
     ReplaceReference(&streamSource_, (VertexBuffer*)nullptr);
     ReplaceReference(&indices_, (IndexBuffer*)nullptr);
     ReplaceReference(&texture_, (Texture*)nullptr);
-    if (generation_ == host_->Generation() && host_->MakeCurrent()) {
-        renderTarget_.Destroy();
-        fixedFunction_.Destroy();
+    if (generation_ == context_->Generation() && context_->MakeCurrent()) {
+        renderTarget_.Destroy(&context_->Cache());
+        fixedFunction_.Destroy(&context_->Cache());
     }
     direct3d_->Release();
 }
 
 HRESULT Device::Initialise(D3DPRESENT_PARAMETERS* parameters) {
-    if (!host_->MakeCurrent()) {
+    if (!context_->MakeCurrent()) {
         return D3DERR_INVALIDCALL;
     }
     GLint largest = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
     maxTextureSize_ = (UINT)std::min(largest, LARGEST_TEXTURE_SIDE);
-    SetFixedGlState();
     const HRESULT result = ApplyParameters(parameters);
     if (SUCCEEDED(result)) {
         ResetState();
@@ -69,7 +64,7 @@ HRESULT Device::ApplyParameters(D3DPRESENT_PARAMETERS* parameters) {
     const std::optional<int> swapInterval =
         TranslatePresentationInterval(parameters->PresentationInterval);
     const bool otherWindow =
-        parameters->hDeviceWindow != nullptr && parameters->hDeviceWindow != host_->Window();
+        parameters->hDeviceWindow != nullptr && parameters->hDeviceWindow != context_->Window();
     const bool knownFormat = parameters->BackBufferFormat == D3DFMT_UNKNOWN ||
                              IsSurfaceFormat(parameters->BackBufferFormat);
     const bool knownDepth =
@@ -78,11 +73,11 @@ HRESULT Device::ApplyParameters(D3DPRESENT_PARAMETERS* parameters) {
         parameters->MultiSampleType != D3DMULTISAMPLE_NONE || !swapInterval) {
         return D3DERR_INVALIDCALL;
     }
-    if (!host_->MakeCurrent()) {
+    if (!context_->MakeCurrent()) {
         return D3DERR_INVALIDCALL;
     }
     RECT client = {0, 0, 0, 0};
-    GetClientRect(host_->Window(), &client);
+    GetClientRect(context_->Window(), &client);
     const UINT width = parameters->BackBufferWidth != 0
                            ? parameters->BackBufferWidth
                            : (UINT)std::max<LONG>(1, client.right - client.left);
@@ -90,11 +85,12 @@ HRESULT Device::ApplyParameters(D3DPRESENT_PARAMETERS* parameters) {
                             ? parameters->BackBufferHeight
                             : (UINT)std::max<LONG>(1, client.bottom - client.top);
     const bool withDepth = parameters->EnableAutoDepthStencil != FALSE;
-    if (!renderTarget_.Create(width, height, withDepth, host_->BackBufferFormat())) {
+    if (!renderTarget_.Create(width, height, withDepth, context_->BackBufferFormat(),
+                              &context_->Cache())) {
         return D3DERR_OUTOFVIDEOMEMORY;
     }
     hasDepthBuffer_ = withDepth;
-    const int granted = host_->SetSwapInterval(*swapInterval);
+    const int granted = context_->SetSwapInterval(*swapInterval);
     PortLogInfo("d3d9: back buffer %u x %u", width, height);
     PortLogInfo("d3d9: swap interval asked %d, granted %d", *swapInterval, granted);
 
@@ -112,20 +108,13 @@ void Device::ResetState() {
     ReplaceReference(&indices_, (IndexBuffer*)nullptr);
     ReplaceReference(&texture_, (Texture*)nullptr);
     SetDefaultState(&state_, hasDepthBuffer_);
-    dirty_ = DIRTY_ALL;
+    versions_.MarkStale(FEEDS_PROGRAM | FEEDS_TRANSFORMS | FEEDS_LIGHTING);
     inScene_ = false;
 }
 
 void Device::SimulateLoss() {
     lost_ = true;
     lostAt_ = std::chrono::steady_clock::now();
-}
-
-void PortSimulateDeviceLoss(IDirect3DDevice9* device) {
-    Device* ours = dynamic_cast<Device*>(device);
-    if (ours != nullptr) {
-        ours->SimulateLoss();
-    }
 }
 
 void Device::NoticeLossSignal() {
@@ -135,11 +124,11 @@ void Device::NoticeLossSignal() {
 }
 
 bool Device::Lost() const {
-    return lost_ || host_->ContextLost() || generation_ != host_->Generation();
+    return lost_ || context_->ContextLost() || generation_ != context_->Generation();
 }
 
 bool Device::StillLosing() const {
-    return host_->ContextLost() ||
+    return context_->ContextLost() ||
            (lost_ && std::chrono::steady_clock::now() - lostAt_ < LOSS_DURATION);
 }
 
@@ -148,7 +137,7 @@ HRESULT Device::BackBufferReachable() {
     if (Lost()) {
         return D3DERR_DEVICELOST;
     }
-    return host_->MakeCurrent() ? D3D_OK : D3DERR_INVALIDCALL;
+    return context_->MakeCurrent() ? D3D_OK : D3DERR_INVALIDCALL;
 }
 
 HRESULT Device::TestCooperativeLevel() {
@@ -167,12 +156,13 @@ HRESULT Device::Reset(D3DPRESENT_PARAMETERS* presentationParameters) {
     if (StillLosing()) {
         return D3DERR_DEVICELOST;
     }
-    if (generation_ != host_->Generation() && backBuffer_.Held() == 0 && host_->MakeCurrent()) {
+    if (generation_ != context_->Generation() && backBuffer_.Held() == 0 &&
+        context_->MakeCurrent()) {
         // The context was lost and is back without any of the device's GL objects: make them anew.
         renderTarget_.Forget();
         fixedFunction_.Forget();
-        SetFixedGlState();
-        generation_ = host_->Generation();
+        context_->Cache().Invalidate();
+        generation_ = context_->Generation();
     }
     // The application must have let go of the back buffer; a failed reset leaves the device
     // lost, ready for another attempt.
@@ -215,7 +205,7 @@ HRESULT Device::CreateTexture(UINT width, UINT height, UINT levels, DWORD usage,
     // Memory alone, as in the managed pool, so this works while the context is lost too; the GL
     // texture is filled at the texture's first draw.
     try {
-        *texture = new Texture(host_, width, height, levels == 0 ? fullChain : levels, format);
+        *texture = new Texture(context_, width, height, levels == 0 ? fullChain : levels, format);
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
     }
@@ -228,7 +218,7 @@ HRESULT Device::CreateVertexBuffer(UINT length, DWORD, DWORD, D3DPOOL pool,
         return D3DERR_INVALIDCALL;
     }
     try {
-        *vertexBuffer = new VertexBuffer(host_, length);
+        *vertexBuffer = new VertexBuffer(context_, length);
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
     }
@@ -242,7 +232,7 @@ HRESULT Device::CreateIndexBuffer(UINT length, DWORD, D3DFORMAT format, D3DPOOL 
         return D3DERR_INVALIDCALL;
     }
     try {
-        *indexBuffer = new IndexBuffer(host_, length, format);
+        *indexBuffer = new IndexBuffer(context_, length, format);
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
     }
@@ -286,6 +276,6 @@ HRESULT Device::GetRenderTargetData(IDirect3DSurface9* renderTarget,
     if (const HRESULT reachable = BackBufferReachable(); reachable != D3D_OK) {
         return reachable;
     }
-    renderTarget_.Read(destination->pixels.data(), destination->pitch);
+    renderTarget_.Read(destination->pixels.data(), destination->pitch, &context_->Cache());
     return D3D_OK;
 }

@@ -1,11 +1,12 @@
-// The Direct3D 9 device on OpenGL ES 2.0. Setters record state (device_state.h); the GL calls that
-// apply it happen at draw time (apply_state.cpp), drawing with the fixed-function programs
-// (pipeline/); the back buffer is a framebuffer object that Present draws over the window.
+// The Direct3D 9 device on OpenGL ES 2.0. Setters record state (device_state.h, render_states.h);
+// the GL calls that apply it happen at draw time (apply_state.cpp), through the context's GL state
+// cache, drawing with the fixed-function programs (pipeline/); the back buffer is a framebuffer
+// object that Present shows in the window (gl_context.h).
 #pragma once
 
 #include "buffers.h"
 #include "device_state.h"
-#include "host.h"
+#include "gl_context.h"
 #include "pipeline/fixed_function.h"
 #include "ref_counted.h"
 #include "render_target.h"
@@ -18,14 +19,14 @@
 class Device : public RefCounted<IDirect3DDevice9> {
   public:
     // Takes a reference on the Direct3D object, as the platform's device does.
-    Device(IDirect3D9* direct3d, std::shared_ptr<Host> host);
+    Device(IDirect3D9* direct3d, std::shared_ptr<GlContext> context);
     ~Device() override;
 
     // Makes the back buffer and applies the parameters; on success writes the chosen back
     // buffer size and format back into them.
     HRESULT Initialise(D3DPRESENT_PARAMETERS* parameters);
 
-    const std::shared_ptr<Host>& GetHost() const { return host_; }
+    const std::shared_ptr<GlContext>& Context() const { return context_; }
     // The largest texture side the context takes, at most 8192 as Direct3D 9 hardware reports.
     UINT MaxTextureSize() const { return maxTextureSize_; }
     void SimulateLoss();
@@ -85,8 +86,8 @@ class Device : public RefCounted<IDirect3DDevice9> {
     HRESULT BackBufferReachable();
 
     IDirect3D9* direct3d_;
-    std::shared_ptr<Host> host_;
-    // The host's generation when the device made its GL objects.
+    std::shared_ptr<GlContext> context_;
+    // The context's generation when the device made its GL objects.
     unsigned generation_;
     UINT maxTextureSize_ = 0;
     RenderTarget renderTarget_;
@@ -96,11 +97,13 @@ class Device : public RefCounted<IDirect3DDevice9> {
     bool inScene_ = false;
 
     DeviceState state_;
-    unsigned dirty_ = DIRTY_ALL;
+    StateVersions versions_;
+    // The program key and the version of the state it was made at.
+    ProgramKey key_ = {};
+    unsigned keyVersion_ = 0;
     VertexBuffer* streamSource_ = nullptr;
     IndexBuffer* indices_ = nullptr;
     Texture* texture_ = nullptr;
-    INT appliedBaseVertex_ = 0;
 
     bool lost_ = false;
     std::chrono::steady_clock::time_point lostAt_;

@@ -16,17 +16,18 @@ HRESULT Device::Clear(DWORD count, const D3DRECT* rects, DWORD flags, D3DCOLOR c
     if (Lost()) {
         return D3D_OK;
     }
-    if (!host_->MakeCurrent()) {
+    if (!context_->MakeCurrent()) {
         return D3DERR_INVALIDCALL;
     }
+    GlStateCache& gl = context_->Cache();
     GLbitfield mask = 0;
     if (flags & D3DCLEAR_TARGET) {
-        glClearColor((float)((color >> 16) & 0xFF) / 255.0f, (float)((color >> 8) & 0xFF) / 255.0f,
-                     (float)(color & 0xFF) / 255.0f, (float)((color >> 24) & 0xFF) / 255.0f);
+        gl.ClearColor((float)((color >> 16) & 0xFF) / 255.0f, (float)((color >> 8) & 0xFF) / 255.0f,
+                      (float)(color & 0xFF) / 255.0f, (float)((color >> 24) & 0xFF) / 255.0f);
         mask |= GL_COLOR_BUFFER_BIT;
     }
     if (flags & D3DCLEAR_ZBUFFER) {
-        glClearDepthf(z);
+        gl.ClearDepth(z);
         mask |= GL_DEPTH_BUFFER_BIT;
     }
     glClear(mask);
@@ -74,26 +75,21 @@ HRESULT Device::DrawIndexedPrimitive(D3DPRIMITIVETYPE type, INT baseVertexIndex,
     if (Lost()) {
         return D3D_OK;
     }
-    if (!host_->MakeCurrent()) {
+    if (!context_->MakeCurrent()) {
         return D3DERR_INVALIDCALL;
     }
-    if (baseVertexIndex != appliedBaseVertex_ || streamSource_->bytes.Changed()) {
-        dirty_ |= DIRTY_VERTEX_INPUT;
+    if (keyVersion_ != versions_.of[PART_PROGRAM]) {
+        key_ = KeyOf(state_, texture_ != nullptr);
+        keyVersion_ = versions_.of[PART_PROGRAM];
     }
-    if (indices_->bytes.Changed()) {
-        dirty_ |= DIRTY_INDICES;
-    }
-    if (texture_ != nullptr && texture_->Changed()) {
-        dirty_ |= DIRTY_TEXTURE;
-    }
-    const DrawBindings bindings = {streamSource_,         indices_,        texture_,
-                                   *vertexLayout,         baseVertexIndex, renderTarget_.Width(),
-                                   renderTarget_.Height()};
-    if (!ApplyState(state_, bindings, dirty_, &fixedFunction_)) {
+    const UniformSource uniforms = {state_, versions_, renderTarget_.Width(),
+                                    renderTarget_.Height()};
+    const DrawBindings bindings = {streamSource_, indices_, texture_, *vertexLayout,
+                                   baseVertexIndex};
+    GlStateCache& gl = context_->Cache();
+    if (!fixedFunction_.Use(key_, uniforms, &gl) || !ApplyState(state_, bindings, &gl)) {
         return D3DERR_INVALIDCALL;
     }
-    dirty_ = 0;
-    appliedBaseVertex_ = baseVertexIndex;
     glDrawElements(shape->mode, shape->indexCount, indexLayout->type,
                    (const void*)(uintptr_t)((uint64_t)startIndex * indexLayout->size));
     return D3D_OK;
@@ -108,18 +104,5 @@ HRESULT Device::Present(const RECT* sourceRect, const RECT* destRect, HWND destW
     if (const HRESULT reachable = BackBufferReachable(); reachable != D3D_OK) {
         return reachable;
     }
-    int width = 0;
-    int height = 0;
-    host_->WindowSize(&width, &height);
-    if (!host_->CopyToWindow(renderTarget_.Framebuffer(), (int)renderTarget_.Width(),
-                             (int)renderTarget_.Height())) {
-        const bool drawn = renderTarget_.DrawToWindow(host_->WindowFramebuffer(), width, height);
-        // The present quad took over these; the next draw sets its own again.
-        dirty_ |= DIRTY_RENDER_STATES | DIRTY_PROGRAM | DIRTY_TEXTURE | DIRTY_VERTEX_INPUT;
-        if (!drawn) {
-            return D3DERR_INVALIDCALL;
-        }
-    }
-    host_->Present();
-    return D3D_OK;
+    return context_->Present(&renderTarget_) ? D3D_OK : D3DERR_INVALIDCALL;
 }

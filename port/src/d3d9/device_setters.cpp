@@ -1,49 +1,11 @@
-// The device's setters: each records what it is given and marks that part for the next draw.
+// The device's setters: each checks and records what it is given, and marks stale the parts of
+// the draw made from it.
 #include "device.h"
 
+#include "render_states.h"
 #include "translate.h"
 
 #include <cstring>
-
-namespace {
-
-// A render state value the draw cannot translate is refused here rather than at draw time.
-bool IsDrawableValue(D3DRENDERSTATETYPE state, DWORD value) {
-    switch (state) {
-    case D3DRS_ZENABLE:
-        return TranslateDepthEnable(value).has_value();
-    case D3DRS_ZFUNC:
-        return TranslateCompareFunction(value).has_value();
-    case D3DRS_CULLMODE:
-        return TranslateCullMode(value).has_value();
-    case D3DRS_SHADEMODE:
-        return IsDrawnShadeMode(value);
-    default:
-        return true;
-    }
-}
-
-// The parts of the draw a render state feeds.
-unsigned DirtyOf(D3DRENDERSTATETYPE state) {
-    switch (state) {
-    case D3DRS_ZENABLE:
-    case D3DRS_ZFUNC:
-    case D3DRS_CULLMODE:
-    case D3DRS_DITHERENABLE:
-        return DIRTY_RENDER_STATES;
-    case D3DRS_LIGHTING:
-    case D3DRS_SPECULARENABLE:
-    case D3DRS_LOCALVIEWER:
-    case D3DRS_NORMALIZENORMALS:
-        return DIRTY_PROGRAM | DIRTY_LIGHTING;
-    case D3DRS_AMBIENT:
-        return DIRTY_LIGHTING;
-    default:
-        return 0;
-    }
-}
-
-} // namespace
 
 HRESULT Device::SetTransform(D3DTRANSFORMSTATETYPE state, const D3DMATRIX* matrix) {
     if (matrix == nullptr) {
@@ -53,16 +15,16 @@ HRESULT Device::SetTransform(D3DTRANSFORMSTATETYPE state, const D3DMATRIX* matri
     switch ((DWORD)state) {
     case D3DTS_WORLD:
         state_.world = *matrix;
-        dirty_ |= DIRTY_TRANSFORMS;
+        versions_.MarkStale(FEEDS_TRANSFORMS);
         return D3D_OK;
     case D3DTS_VIEW:
         // Lights are given in world space and turned by the view.
         state_.view = *matrix;
-        dirty_ |= DIRTY_TRANSFORMS | DIRTY_LIGHTING;
+        versions_.MarkStale(FEEDS_TRANSFORMS | FEEDS_LIGHTING);
         return D3D_OK;
     case D3DTS_PROJECTION:
         state_.projection = *matrix;
-        dirty_ |= DIRTY_TRANSFORMS;
+        versions_.MarkStale(FEEDS_TRANSFORMS);
         return D3D_OK;
     default:
         return D3DERR_INVALIDCALL;
@@ -75,7 +37,7 @@ HRESULT Device::SetMaterial(const D3DMATERIAL9* material) {
     }
     if (std::memcmp(&state_.material, material, sizeof(*material)) != 0) {
         state_.material = *material;
-        dirty_ |= DIRTY_LIGHTING;
+        versions_.MarkStale(FEEDS_LIGHTING);
     }
     return D3D_OK;
 }
@@ -89,7 +51,7 @@ HRESULT Device::SetLight(DWORD index, const D3DLIGHT9* light) {
         return D3DERR_INVALIDCALL;
     }
     state_.lights[index].light = *light;
-    dirty_ |= DIRTY_LIGHTING;
+    versions_.MarkStale(FEEDS_LIGHTING);
     return D3D_OK;
 }
 
@@ -102,17 +64,18 @@ HRESULT Device::LightEnable(DWORD index, BOOL enable) {
         slot.light = DefaultLight();
     }
     slot.enabled = enable ? TRUE : FALSE;
-    dirty_ |= DIRTY_PROGRAM | DIRTY_LIGHTING;
+    versions_.MarkStale(FEEDS_PROGRAM | FEEDS_LIGHTING);
     return D3D_OK;
 }
 
 HRESULT Device::SetRenderState(D3DRENDERSTATETYPE state, DWORD value) {
-    if ((UINT)state >= RENDER_STATE_COUNT || !IsDrawableValue(state, value)) {
+    const RenderStateRow* row = RenderStateRowOf(state);
+    if (row == nullptr || !row->accepts(value)) {
         return D3DERR_INVALIDCALL;
     }
     if (state_.renderStates[state] != value) {
         state_.renderStates[state] = value;
-        dirty_ |= DirtyOf(state);
+        versions_.MarkStale(row->feeds);
     }
     return D3D_OK;
 }
@@ -123,9 +86,9 @@ HRESULT Device::SetTexture(DWORD stage, IDirect3DBaseTexture9* texture) {
         return D3DERR_INVALIDCALL;
     }
     if (ours != texture_) {
-        // Binding a texture or none changes the program as well.
+        // Whether a texture is bound selects the program.
         ReplaceReference(&texture_, ours);
-        dirty_ |= DIRTY_TEXTURE | DIRTY_PROGRAM;
+        versions_.MarkStale(FEEDS_PROGRAM);
     }
     return D3D_OK;
 }
@@ -156,7 +119,6 @@ HRESULT Device::SetSamplerState(DWORD sampler, D3DSAMPLERSTATETYPE type, DWORD v
     default:
         return D3DERR_INVALIDCALL;
     }
-    dirty_ |= DIRTY_TEXTURE;
     return D3D_OK;
 }
 
@@ -164,10 +126,7 @@ HRESULT Device::SetFVF(DWORD fvf) {
     if (!TranslateVertexFormat(fvf)) {
         return D3DERR_INVALIDCALL;
     }
-    if (fvf != state_.fvf) {
-        state_.fvf = fvf;
-        dirty_ |= DIRTY_VERTEX_INPUT;
-    }
+    state_.fvf = fvf;
     return D3D_OK;
 }
 
@@ -177,13 +136,9 @@ HRESULT Device::SetStreamSource(UINT streamNumber, IDirect3DVertexBuffer9* strea
     if (streamNumber != 0 || (streamData != nullptr && ours == nullptr)) {
         return D3DERR_INVALIDCALL;
     }
-    if (ours != streamSource_ || offsetInBytes != state_.streamOffset ||
-        stride != state_.streamStride) {
-        ReplaceReference(&streamSource_, ours);
-        state_.streamOffset = offsetInBytes;
-        state_.streamStride = stride;
-        dirty_ |= DIRTY_VERTEX_INPUT;
-    }
+    ReplaceReference(&streamSource_, ours);
+    state_.streamOffset = offsetInBytes;
+    state_.streamStride = stride;
     return D3D_OK;
 }
 
@@ -192,9 +147,6 @@ HRESULT Device::SetIndices(IDirect3DIndexBuffer9* indexData) {
     if (indexData != nullptr && ours == nullptr) {
         return D3DERR_INVALIDCALL;
     }
-    if (ours != indices_) {
-        ReplaceReference(&indices_, ours);
-        dirty_ |= DIRTY_INDICES;
-    }
+    ReplaceReference(&indices_, ours);
     return D3D_OK;
 }

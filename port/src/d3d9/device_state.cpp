@@ -1,5 +1,7 @@
 #include "device_state.h"
 
+#include "render_states.h"
+
 #include <cstring>
 
 namespace {
@@ -13,18 +15,7 @@ void SetIdentity(D3DMATRIX* matrix) {
 
 void SetDefaultState(DeviceState* state, bool hasDepthBuffer) {
     std::memset(state, 0, sizeof(*state));
-    DWORD* renderStates = state->renderStates;
-    renderStates[D3DRS_ZENABLE] = hasDepthBuffer ? D3DZB_TRUE : D3DZB_FALSE;
-    renderStates[D3DRS_SHADEMODE] = D3DSHADE_GOURAUD;
-    renderStates[D3DRS_ZFUNC] = D3DCMP_LESSEQUAL;
-    renderStates[D3DRS_CULLMODE] = D3DCULL_CCW;
-    renderStates[D3DRS_DITHERENABLE] = FALSE;
-    renderStates[D3DRS_SPECULARENABLE] = FALSE;
-    renderStates[D3DRS_LIGHTING] = TRUE;
-    renderStates[D3DRS_AMBIENT] = 0;
-    renderStates[D3DRS_LOCALVIEWER] = TRUE;
-    renderStates[D3DRS_NORMALIZENORMALS] = FALSE;
-    renderStates[D3DRS_SPECULARMATERIALSOURCE] = D3DMCS_COLOR2;
+    SetDefaultRenderStates(state->renderStates, hasDepthBuffer);
     SetIdentity(&state->world);
     SetIdentity(&state->view);
     SetIdentity(&state->projection);

@@ -20,11 +20,11 @@ class Direct3D : public RefCounted<IDirect3D9> {
                           ? presentationParameters->hDeviceWindow
                           : focusWindow;
         HRESULT result = D3D_OK;
-        std::shared_ptr<Host> host = CreateHost(window, &result);
-        if (host == nullptr) {
+        std::shared_ptr<GlContext> context = CreateGlContext(window, &result);
+        if (context == nullptr) {
             return result;
         }
-        Device* device = new Device(this, std::move(host));
+        Device* device = new Device(this, std::move(context));
         result = device->Initialise(presentationParameters);
         if (FAILED(result)) {
             device->Release();

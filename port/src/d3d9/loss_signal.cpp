@@ -13,23 +13,14 @@ void OnLossSignal(int) {
 
 } // namespace
 
-void InstallLossSignal() {
-    static bool installed = false;
-    if (installed) {
-        return;
-    }
+// Before main: a SIGUSR1 that comes before any device exists must not end the process, whichever
+// entry point it has (the programs' or a tool's own main).
+__attribute__((constructor)) void InstallLossSignal() {
     struct sigaction action = {};
     action.sa_handler = OnLossSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     sigaction(SIGUSR1, &action, nullptr);
-    installed = true;
-}
-
-// Before main: a SIGUSR1 that comes before any device exists must not end the process, whichever
-// entry point it has (the programs' or a tool's own main).
-__attribute__((constructor)) void InstallLossSignalAtStart() {
-    InstallLossSignal();
 }
 
 bool TakeLossSignal() {

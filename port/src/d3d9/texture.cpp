@@ -30,8 +30,9 @@ UINT FullMipChainLength(UINT width, UINT height) {
     return levels;
 }
 
-Texture::Texture(std::shared_ptr<Host> host, UINT width, UINT height, UINT levels, D3DFORMAT format)
-    : host_(std::move(host)), format_(format),
+Texture::Texture(std::shared_ptr<GlContext> context, UINT width, UINT height, UINT levels,
+                 D3DFORMAT format)
+    : context_(std::move(context)), format_(format),
       fullChain_(levels == FullMipChainLength(width, height)) {
     levels_.reserve(levels);
     UINT levelWidth = width;
@@ -45,8 +46,8 @@ Texture::Texture(std::shared_ptr<Host> host, UINT width, UINT height, UINT level
 }
 
 Texture::~Texture() {
-    if (name_ != 0 && generation_ == host_->Generation() && host_->MakeCurrent()) {
-        glDeleteTextures(1, &name_);
+    if (name_ != 0 && generation_ == context_->Generation() && context_->MakeCurrent()) {
+        context_->Cache().DeleteTexture(name_);
     }
 }
 
@@ -91,12 +92,12 @@ HRESULT Texture::UnlockRect(UINT level) {
 }
 
 bool Texture::Bind() {
-    if (name_ == 0 || generation_ != host_->Generation()) {
+    if (name_ == 0 || generation_ != context_->Generation()) {
         glGenTextures(1, &name_);
-        generation_ = host_->Generation();
+        generation_ = context_->Generation();
         changed_ = true;
     }
-    glBindTexture(GL_TEXTURE_2D, name_);
+    context_->Cache().BindTexture(name_);
     return !changed_ || Upload();
 }
 
@@ -119,7 +120,7 @@ bool Texture::Upload() {
     // levels at the first draw and held twice until then.
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST_MIPMAP_NEAREST);
     // The first row given becomes t = 0, which is where Direct3D puts v = 0: the top row.
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    context_->Cache().PixelStore(GL_UNPACK_ALIGNMENT, 4);
     bool converted = true;
     try {
         // One buffer, level 0's size, takes each level in turn.
@@ -138,7 +139,7 @@ bool Texture::Upload() {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter_);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, magFilter_);
     if (glGetError() != GL_NO_ERROR || !converted) {
-        glDeleteTextures(1, &name_);
+        context_->Cache().DeleteTexture(name_);
         name_ = 0;
         return false;
     }

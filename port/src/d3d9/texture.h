@@ -3,7 +3,7 @@
 // texture filled from them at the first draw after they changed or the context was lost.
 #pragma once
 
-#include "host.h"
+#include "gl_context.h"
 #include "ref_counted.h"
 
 #include <cstdint>
@@ -17,7 +17,8 @@ class Texture : public RefCounted<IDirect3DTexture9> {
   public:
     // The levels from width x height down, levels of them (1 to FullMipChainLength), zeroed;
     // format X8R8G8B8 or A8R8G8B8. Throws std::bad_alloc when the memory is not there.
-    Texture(std::shared_ptr<Host> host, UINT width, UINT height, UINT levels, D3DFORMAT format);
+    Texture(std::shared_ptr<GlContext> context, UINT width, UINT height, UINT levels,
+            D3DFORMAT format);
     ~Texture() override;
 
     DWORD GetLevelCount() override { return (DWORD)levels_.size(); }
@@ -49,7 +50,7 @@ class Texture : public RefCounted<IDirect3DTexture9> {
 
     bool Upload();
 
-    std::shared_ptr<Host> host_;
+    std::shared_ptr<GlContext> context_;
     const D3DFORMAT format_;
     const bool fullChain_;
     std::vector<Level> levels_;

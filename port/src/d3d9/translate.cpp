@@ -102,9 +102,9 @@ std::optional<VertexLayout> TranslateVertexFormat(DWORD fvf) {
     const UINT texCoords = 2 * sizeof(float);
     switch (fvf) {
     case D3DFVF_XYZ | D3DFVF_NORMAL:
-        return VertexLayout{true, false, position, 0, position + normal};
+        return VertexLayout{false, position, 0, position + normal};
     case D3DFVF_XYZ | D3DFVF_NORMAL | D3DFVF_TEX1:
-        return VertexLayout{true, true, position, position + normal, position + normal + texCoords};
+        return VertexLayout{true, position, position + normal, position + normal + texCoords};
     default:
         return std::nullopt;
     }

@@ -9,7 +9,7 @@
 
 #include <optional>
 
-// Culling: the device makes Direct3D's front faces GL's front faces once (SetFixedGlState), so
+// Culling: every draw makes Direct3D's front faces GL's front faces (apply_state.cpp), so
 // D3DCULL_CCW, which culls faces winding counter-clockwise on screen, culls GL_BACK.
 struct CullSetting {
     bool enabled;
@@ -34,9 +34,8 @@ struct DrawShape {
 std::optional<DrawShape> TranslatePrimitiveType(D3DPRIMITIVETYPE type, UINT primitiveCount);
 
 // Where the attributes of a flexible vertex format sit in each vertex. Position is always three
-// floats at offset 0.
+// floats at offset 0, followed by a normal.
 struct VertexLayout {
-    bool hasNormal;
     bool hasTexCoords;
     UINT normalOffset;
     UINT texCoordOffset;
@@ -49,7 +48,7 @@ struct IndexLayout {
     UINT size;
 };
 // 32-bit indices need OES_element_index_uint on OpenGL ES 2.0 and WebGL 1 (desktop OpenGL has
-// them); a host there enables it with the context.
+// them); the browser host turns it on with its context.
 std::optional<IndexLayout> TranslateIndexFormat(D3DFORMAT format);
 
 // The minification filter together with the mip filter, as GL folds them into one.

@@ -3,12 +3,38 @@
 #include "glsl_program.h"
 #include "shader_sources.h"
 
+#include <cstring>
+
+namespace {
+
+// Copies count floats over held and returns true when they differ from it: the uniform then
+// needs setting.
+bool Differs(const float* values, float* held, size_t count) {
+    if (std::memcmp(values, held, count * sizeof(float)) == 0) {
+        return false;
+    }
+    std::memcpy(held, values, count * sizeof(float));
+    return true;
+}
+
+// Sets an array of vec3 when the program has it (a location of -1 is one it lacks) and its
+// values changed.
+void SetVectors(GLint location, GLsizei count, const float (*values)[3], float (*held)[3]) {
+    if (location != -1 && count > 0 && Differs(&values[0][0], &held[0][0], (size_t)count * 3)) {
+        glUniform3fv(location, count, &values[0][0]);
+    }
+}
+
+} // namespace
+
 FixedFunction::FixedFunction() : programs_(PROGRAM_KEY_COUNT) {}
 
 FixedFunction::Program FixedFunction::Build(const ProgramKey& key) {
     Program program;
+    // In the order of VertexAttribute.
     program.name =
-        BuildProgram(DefinesOf(key), FIXED_FUNCTION_VERTEX_SHADER, FIXED_FUNCTION_FRAGMENT_SHADER);
+        BuildProgram(DefinesOf(key), FIXED_FUNCTION_VERTEX_SHADER, FIXED_FUNCTION_FRAGMENT_SHADER,
+                     {"a_position", "a_normal", "a_texCoord"});
     program.failed = program.name == 0;
     if (program.failed) {
         return program;
@@ -26,58 +52,60 @@ FixedFunction::Program FixedFunction::Build(const ProgramKey& key) {
     return program;
 }
 
-bool FixedFunction::Use(const ProgramKey& key) {
+bool FixedFunction::Use(const ProgramKey& key, const UniformSource& source, GlStateCache* gl) {
     Program& program = programs_[IndexOf(key)];
     if (program.name == 0 && !program.failed) {
         program = Build(key);
     }
     if (program.failed) {
-        current_ = nullptr;
         return false;
     }
-    glUseProgram(program.name);
-    current_ = &program;
+    gl->UseProgram(program.name);
+    UpdateUniforms(&program, source);
     return true;
 }
 
-void FixedFunction::UpdateUniforms(const DeviceState& state, UINT targetWidth, UINT targetHeight) {
-    Program& program = *current_;
-    if (program.transformsVersion != transformsVersion_) {
-        if (transformsComputed_ != transformsVersion_) {
-            transforms_ = ComputeTransforms(state, targetWidth, targetHeight);
-            transformsComputed_ = transformsVersion_;
+void FixedFunction::UpdateUniforms(Program* program, const UniformSource& source) {
+    const unsigned transformsVersion = source.versions.of[PART_TRANSFORMS];
+    if (program->transformsVersion != transformsVersion) {
+        const TransformUniforms transforms =
+            ComputeTransforms(source.state, source.targetWidth, source.targetHeight);
+        TransformUniforms& held = program->transforms;
+        if (Differs(&transforms.worldViewProjection.m[0][0], &held.worldViewProjection.m[0][0],
+                    16)) {
+            glUniformMatrix4fv(program->worldViewProjection, 1, GL_FALSE,
+                               &transforms.worldViewProjection.m[0][0]);
         }
-        glUniformMatrix4fv(program.worldViewProjection, 1, GL_FALSE,
-                           &transforms_.worldViewProjection.m[0][0]);
-        if (program.lighting) {
-            glUniformMatrix4fv(program.worldView, 1, GL_FALSE, &transforms_.worldView.m[0][0]);
+        if (program->lighting &&
+            Differs(&transforms.worldView.m[0][0], &held.worldView.m[0][0], 16)) {
+            glUniformMatrix4fv(program->worldView, 1, GL_FALSE, &transforms.worldView.m[0][0]);
         }
-        program.transformsVersion = transformsVersion_;
+        program->transformsVersion = transformsVersion;
     }
-    if (program.lighting && program.lightingVersion != lightingVersion_) {
-        if (lightingComputed_ != lightingVersion_) {
-            lighting_ = ComputeLighting(state);
-            lightingComputed_ = lightingVersion_;
+    const unsigned lightingVersion = source.versions.of[PART_LIGHTING];
+    if (program->lighting && program->lightingVersion != lightingVersion) {
+        const LightingUniforms lighting = ComputeLighting(source.state);
+        LightingUniforms& held = program->lightingValues;
+        if (Differs(lighting.sceneColour, held.sceneColour, 4)) {
+            glUniform4fv(program->sceneColour, 1, lighting.sceneColour);
         }
-        const GLsizei lights = (GLsizei)lighting_.lights;
-        glUniform4fv(program.sceneColour, 1, lighting_.sceneColour);
-        if (lights > 0) {
-            glUniform3fv(program.towardsLight, lights, &lighting_.towardsLight[0][0]);
-            glUniform3fv(program.lightAmbient, lights, &lighting_.ambient[0][0]);
-            glUniform3fv(program.lightDiffuse, lights, &lighting_.diffuse[0][0]);
-            // Absent from programs without specular highlights (location -1, which GL ignores).
-            glUniform3fv(program.lightSpecular, lights, &lighting_.specular[0][0]);
-            glUniform1f(program.power, lighting_.power);
+        // The program's key holds the number of lights, so it is the same in every lighting.
+        const GLsizei lights = (GLsizei)lighting.lights;
+        SetVectors(program->towardsLight, lights, lighting.towardsLight, held.towardsLight);
+        SetVectors(program->lightAmbient, lights, lighting.ambient, held.ambient);
+        SetVectors(program->lightDiffuse, lights, lighting.diffuse, held.diffuse);
+        SetVectors(program->lightSpecular, lights, lighting.specular, held.specular);
+        if (program->power != -1 && Differs(&lighting.power, &held.power, 1)) {
+            glUniform1f(program->power, lighting.power);
         }
-        program.lightingVersion = lightingVersion_;
+        program->lightingVersion = lightingVersion;
     }
 }
 
-void FixedFunction::Destroy() {
-    glUseProgram(0);
+void FixedFunction::Destroy(GlStateCache* gl) {
     for (Program& program : programs_) {
         if (program.name != 0) {
-            glDeleteProgram(program.name);
+            gl->DeleteProgram(program.name);
         }
     }
     Forget();
@@ -85,5 +113,4 @@ void FixedFunction::Destroy() {
 
 void FixedFunction::Forget() {
     programs_.assign(PROGRAM_KEY_COUNT, Program());
-    current_ = nullptr;
 }

@@ -49,7 +49,7 @@ GLuint CompileShader(GLenum stage, const std::string& defines, const char* sourc
 } // namespace
 
 GLuint BuildProgram(const std::string& defines, const char* vertexSource,
-                    const char* fragmentSource) {
+                    const char* fragmentSource, std::initializer_list<const char*> attributes) {
     const GLuint vertex = CompileShader(GL_VERTEX_SHADER, defines, vertexSource);
     const GLuint fragment = CompileShader(GL_FRAGMENT_SHADER, defines, fragmentSource);
     if (vertex == 0 || fragment == 0) {
@@ -60,10 +60,10 @@ GLuint BuildProgram(const std::string& defines, const char* vertexSource,
     const GLuint program = glCreateProgram();
     glAttachShader(program, vertex);
     glAttachShader(program, fragment);
-    glBindAttribLocation(program, ATTRIBUTE_POSITION, "a_position");
-    glBindAttribLocation(program, ATTRIBUTE_POSITION, "a_corner");
-    glBindAttribLocation(program, ATTRIBUTE_NORMAL, "a_normal");
-    glBindAttribLocation(program, ATTRIBUTE_TEX_COORD, "a_texCoord");
+    GLuint location = 0;
+    for (const char* attribute : attributes) {
+        glBindAttribLocation(program, location++, attribute);
+    }
     glLinkProgram(program);
     // The program keeps the shaders it was linked from; they go with it.
     glDeleteShader(vertex);

@@ -4,6 +4,7 @@
 
 #include "../gles2.h"
 
+#include <initializer_list>
 #include <string>
 
 // The generic vertex attributes every program of the stand-in reads, at fixed locations so that
@@ -15,8 +16,7 @@ enum VertexAttribute : GLuint {
 };
 
 // Compiles the two shaders (each the dialect's prelude, then defines, then the source) and links
-// them with a_position, a_normal, a_texCoord and a_corner bound to their attributes (a_corner to
-// 0). Returns the program, or 0 after writing the compiler's or linker's log to stderr. The
-// context must be current.
+// them with the named attributes at locations 0, 1, 2... in order. Returns the program, or 0
+// after writing the compiler's or linker's log to stderr. The context must be current.
 GLuint BuildProgram(const std::string& defines, const char* vertexSource,
-                    const char* fragmentSource);
+                    const char* fragmentSource, std::initializer_list<const char*> attributes);

@@ -16,36 +16,39 @@ const GLfloat CORNERS[] = {
 
 } // namespace
 
-bool PresentQuad::Draw(GLuint texture) {
+bool PresentQuad::Draw(GlStateCache* gl) {
     if (program_ == 0 && !failed_) {
-        program_ = BuildProgram("", PRESENT_VERTEX_SHADER, PRESENT_FRAGMENT_SHADER);
+        // The corners take the position's attribute, which every draw has an array for.
+        program_ = BuildProgram("", PRESENT_VERTEX_SHADER, PRESENT_FRAGMENT_SHADER, {"a_corner"});
         failed_ = program_ == 0;
-        glGenBuffers(1, &corners_);
-        glBindBuffer(GL_ARRAY_BUFFER, corners_);
-        glBufferData(GL_ARRAY_BUFFER, sizeof(CORNERS), CORNERS, GL_STATIC_DRAW);
+        if (!failed_) {
+            glGenBuffers(1, &corners_);
+            gl->BindBuffer(GL_ARRAY_BUFFER, corners_);
+            glBufferData(GL_ARRAY_BUFFER, sizeof(CORNERS), CORNERS, GL_STATIC_DRAW);
+        }
     }
     if (failed_) {
         return false;
     }
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_CULL_FACE);
-    glDisable(GL_DITHER);
-    glUseProgram(program_);
-    glBindBuffer(GL_ARRAY_BUFFER, corners_);
-    glVertexAttribPointer(ATTRIBUTE_POSITION, 4, GL_FLOAT, GL_FALSE, 0, nullptr);
-    glDisableVertexAttribArray(ATTRIBUTE_NORMAL);
-    glDisableVertexAttribArray(ATTRIBUTE_TEX_COORD);
-    glBindTexture(GL_TEXTURE_2D, texture);
+    gl->Enable(GL_DEPTH_TEST, false);
+    gl->Enable(GL_CULL_FACE, false);
+    gl->Enable(GL_DITHER, false);
+    gl->UseProgram(program_);
+    gl->BindBuffer(GL_ARRAY_BUFFER, corners_);
+    gl->EnableAttributeArray(ATTRIBUTE_POSITION, true);
+    gl->AttributePointer(ATTRIBUTE_POSITION, 4, 0, 0);
+    gl->EnableAttributeArray(ATTRIBUTE_NORMAL, false);
+    gl->EnableAttributeArray(ATTRIBUTE_TEX_COORD, false);
     glDrawArrays(GL_TRIANGLES, 0, 6);
     return true;
 }
 
-void PresentQuad::Destroy() {
+void PresentQuad::Destroy(GlStateCache* gl) {
     if (program_ != 0) {
-        glDeleteProgram(program_);
+        gl->DeleteProgram(program_);
     }
     if (corners_ != 0) {
-        glDeleteBuffers(1, &corners_);
+        gl->DeleteBuffer(corners_);
     }
     Forget();
 }

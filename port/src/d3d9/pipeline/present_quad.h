@@ -2,17 +2,18 @@
 // frame with nothing but OpenGL ES 2.0, where there is no blit between framebuffers.
 #pragma once
 
+#include "../gl_state_cache.h"
 #include "../gles2.h"
 
 class PresentQuad {
   public:
-    // Draws the texture, its row 0 at the top, stretched over the viewport of the framebuffer
-    // bound now. Leaves its program, its buffer on attribute 0 and the texture bound, and depth
-    // test, culling and dithering off. False when its program does not build.
-    bool Draw(GLuint texture);
+    // Draws the texture bound now, its row 0 at the top, stretched over the viewport of the
+    // framebuffer bound now, with depth test, culling and dithering off. False when its program
+    // does not build.
+    bool Draw(GlStateCache* gl);
 
     // Deletes the program and the buffer; the context must be current.
-    void Destroy();
+    void Destroy(GlStateCache* gl);
     // Drops them after a lost context, whose names died with it.
     void Forget();
 

@@ -136,6 +136,6 @@ uniform sampler2D u_backBuffer;
 varying vec2 v_texCoord;
 
 void main() {
-    gl_FragData[0] = texture2D(u_backBuffer, v_texCoord);
+    gl_FragColor = texture2D(u_backBuffer, v_texCoord);
 }
 )glsl";

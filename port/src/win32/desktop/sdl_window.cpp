@@ -74,7 +74,7 @@ std::unique_ptr<WindowBackend> CreateWindowBackend(const std::string& title, int
     SDL_Window* sdl = nullptr;
     {
         // SDL tries OpenGL out while it makes the first window: what the X server refuses then is
-        // a device that cannot be created, which CreateHost reports.
+        // a device that cannot be created, which CreateGlContext reports.
         const X11Setup setup;
         sdl = SDL_CreateWindow(title.c_str(), x, y, width, height,
                                SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);

@@ -1,8 +1,10 @@
-// The browser host: a WebGL 1 context on the device window's canvas. Presenting yields to the
-// browser, which shows the canvas: until the next display refresh with swap interval 1, at once
+// The browser host's GL context: WebGL 1 on the device window's canvas. Presenting draws the back
+// buffer over the canvas as a textured quad (WebGL 1 has no blit) and yields to the browser, which
+// shows the canvas: until the next display refresh with swap interval 1, at once
 // with 0. The page may take the context away (the GPU process restarts, or WEBGL_lose_context):
 // the device is lost until the browser restores it, and the restored context is a new generation.
-#include "../host.h"
+#include "../gl_context.h"
+#include "../render_target.h"
 
 #include "../../win32/web/canvas_window.h"
 
@@ -60,13 +62,22 @@ EM_ASYNC_JS(void, port_web_yield, (), {
     });
 });
 
-class WebHost : public Host {
+// 32-bit indices (translate.h), the one extension of WebGL 1 the stand-in uses. Without it
+// D3DFMT_INDEX32 draws nothing, and stderr says so.
+void EnableExtensions(EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context) {
+    if (!emscripten_webgl_enable_extension(context, "OES_element_index_uint")) {
+        std::fprintf(stderr, "d3d9: WebGL lacks OES_element_index_uint: 32-bit indices draw "
+                             "nothing\n");
+    }
+}
+
+class WebGlContext : public GlContext {
   public:
-    WebHost(HWND window, std::string selector, EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context)
+    WebGlContext(HWND window, std::string selector, EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context)
         : window_(window), selector_(std::move(selector)), context_(context) {}
-    ~WebHost() override { emscripten_webgl_destroy_context(context_); }
-    WebHost(const WebHost&) = delete;
-    WebHost& operator=(const WebHost&) = delete;
+    ~WebGlContext() override { emscripten_webgl_destroy_context(context_); }
+    WebGlContext(const WebGlContext&) = delete;
+    WebGlContext& operator=(const WebGlContext&) = delete;
 
     HWND Window() const override { return window_; }
 
@@ -76,24 +87,31 @@ class WebHost : public Host {
         if (CanvasSelectorOf(window_) != selector_ || ContextLost()) {
             return false;
         }
-        if (emscripten_webgl_get_current_context() == context_) {
-            return true;
+        if (emscripten_webgl_get_current_context() != context_ &&
+            emscripten_webgl_make_context_current(context_) != EMSCRIPTEN_RESULT_SUCCESS) {
+            return false;
         }
-        return emscripten_webgl_make_context_current(context_) == EMSCRIPTEN_RESULT_SUCCESS;
+        // A restored context has none of the extensions the lost one had.
+        if (const unsigned generation = Generation(); generation != extensionsGeneration_) {
+            EnableExtensions(context_);
+            extensionsGeneration_ = generation;
+        }
+        return true;
     }
 
-    GLuint WindowFramebuffer() const override { return 0; }
-
-    void WindowSize(int* width, int* height) const override {
-        emscripten_get_canvas_element_size(selector_.c_str(), width, height);
-    }
-
-    void Present() override {
+    bool Present(RenderTarget* backBuffer) override {
+        int width = 0;
+        int height = 0;
+        emscripten_get_canvas_element_size(selector_.c_str(), &width, &height);
+        if (!backBuffer->DrawToWindow(width, height, &Cache())) {
+            return false;
+        }
         if (interval_ == 0) {
             port_web_yield();
         } else {
             port_web_wait_for_refresh();
         }
+        return true;
     }
 
     int SetSwapInterval(int interval) override {
@@ -111,12 +129,13 @@ class WebHost : public Host {
     HWND window_;
     std::string selector_;
     EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context_;
+    unsigned extensionsGeneration_ = 0;
     int interval_ = 1;
 };
 
 } // namespace
 
-std::shared_ptr<Host> CreateHost(HWND window, HRESULT* failure) {
+std::shared_ptr<GlContext> CreateGlContext(HWND window, HRESULT* failure) {
     const std::string selector = CanvasSelectorOf(window);
     if (selector.empty()) {
         *failure = D3DERR_INVALIDCALL;
@@ -131,6 +150,8 @@ std::shared_ptr<Host> CreateHost(HWND window, HRESULT* failure) {
     attributes.antialias = EM_FALSE;
     attributes.majorVersion = 1;
     attributes.minorVersion = 0;
+    // The stand-in turns on what it uses itself, in this context and in any restored one.
+    attributes.enableExtensionsByDefault = EM_FALSE;
     const EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context =
         emscripten_webgl_create_context(selector.c_str(), &attributes);
     if (context <= 0 ||
@@ -140,5 +161,6 @@ std::shared_ptr<Host> CreateHost(HWND window, HRESULT* failure) {
         return nullptr;
     }
     port_web_watch_context(selector.c_str());
-    return std::make_shared<WebHost>(window, selector, context);
+    EnableExtensions(context);
+    return std::make_shared<WebGlContext>(window, selector, context);
 }

@@ -1,7 +1,8 @@
-// The desktop host: an OpenGL 2.1 context made through SDL2 on the SDL window behind the device
-// window. The context is never lost; presenting swaps the window's buffers.
-#include "../device.h"
-#include "../host.h"
+// The desktop host's GL context: OpenGL 2.1 made through SDL2 on the SDL window behind the device
+// window. The context is never lost; presenting blits the back buffer to the window and swaps the
+// window's buffers.
+#include "../gl_context.h"
+#include "../render_target.h"
 
 #include "../../port_log.h"
 #include "../../win32/desktop/sdl_window.h"
@@ -9,15 +10,20 @@
 
 #include <GLES2/gl2ext.h>
 #include <SDL.h>
-#include <port_test.h>
 
 #include <cstdio>
 #include <string>
 
 namespace {
 
-// What the shared device code calls beyond OpenGL 2.1: framebuffer objects (core from 3.0) and
-// glClearDepthf (core from 4.1, ARB_ES2_compatibility before).
+// glBlitFramebuffer of OpenGL 3.0 and ARB_framebuffer_object, with the value of its draw target:
+// not in OpenGL ES 2.0, so not in the header the device compiles against.
+using BlitFramebufferFunction = void(GL_APIENTRY*)(GLint, GLint, GLint, GLint, GLint, GLint, GLint,
+                                                   GLint, GLbitfield, GLenum);
+const GLenum DRAW_FRAMEBUFFER = 0x8CA9;
+
+// What the shared device code calls beyond OpenGL 2.1: framebuffer objects with their blit (core
+// from 3.0) and glClearDepthf (core from 4.1, ARB_ES2_compatibility before).
 bool HasWhatTheDeviceCalls() {
     const char* version = (const char*)glGetString(GL_VERSION);
     int major = 0;
@@ -29,24 +35,18 @@ bool HasWhatTheDeviceCalls() {
     const bool framebuffers = major >= 3 || SDL_GL_ExtensionSupported("GL_ARB_framebuffer_object");
     const bool clearDepthf = major > 4 || (major == 4 && minor >= 1) ||
                              SDL_GL_ExtensionSupported("GL_ARB_ES2_compatibility");
-    return shaders && framebuffers && clearDepthf;
+    return shaders && framebuffers && clearDepthf &&
+           SDL_GL_GetProcAddress("glBlitFramebuffer") != nullptr;
 }
 
-// glBlitFramebuffer of OpenGL 3.0 and ARB_framebuffer_object, with its targets' values: not in
-// OpenGL ES 2.0, so not in the header the device compiles against.
-using BlitFramebufferFunction = void(GL_APIENTRY*)(GLint, GLint, GLint, GLint, GLint, GLint, GLint,
-                                                   GLint, GLbitfield, GLenum);
-const GLenum READ_FRAMEBUFFER = 0x8CA8;
-const GLenum DRAW_FRAMEBUFFER = 0x8CA9;
-
-class SdlHost : public Host {
+class SdlGlContext : public GlContext {
   public:
-    SdlHost(HWND window, SDL_Window* host, SDL_GLContext context)
+    SdlGlContext(HWND window, SDL_Window* host, SDL_GLContext context)
         : window_(window), host_(host), context_(context),
           blitFramebuffer_((BlitFramebufferFunction)SDL_GL_GetProcAddress("glBlitFramebuffer")) {}
-    ~SdlHost() override { SDL_GL_DeleteContext(context_); }
-    SdlHost(const SdlHost&) = delete;
-    SdlHost& operator=(const SdlHost&) = delete;
+    ~SdlGlContext() override { SDL_GL_DeleteContext(context_); }
+    SdlGlContext(const SdlGlContext&) = delete;
+    SdlGlContext& operator=(const SdlGlContext&) = delete;
 
     HWND Window() const override { return window_; }
 
@@ -62,36 +62,29 @@ class SdlHost : public Host {
         return SDL_GL_MakeCurrent(host_, context_) == 0;
     }
 
-    GLuint WindowFramebuffer() const override { return 0; }
-
-    // Mesa keeps windows as B, G, R, A bytes and copies a back buffer stored the same way, by blit
-    // or by the present quad, as plain rows; from R, G, B, A it converts every pixel, which costs a
-    // third of boxring's frame rate. Desktop OpenGL takes BGRA data for an RGBA texture.
+    // Mesa keeps windows as B, G, R, A bytes and copies a back buffer stored the same way as
+    // plain rows; from R, G, B, A it converts every pixel, which costs a third of boxring's frame
+    // rate. Desktop OpenGL takes BGRA data for an RGBA texture.
     GLenum BackBufferFormat() const override { return GL_BGRA_EXT; }
 
-    void WindowSize(int* width, int* height) const override {
-        SDL_GL_GetDrawableSize(host_, width, height);
-    }
-
-    // A blit is a plain copy on the calling thread; on llvmpipe the quad is a second rasterising
-    // pass, waited for on both sides, which costs a sixth of boxring's frame rate.
-    bool CopyToWindow(GLuint framebuffer, int width, int height) override {
-        if (blitFramebuffer_ == nullptr) {
-            return false;
-        }
+    // A blit is a plain copy on the calling thread; on llvmpipe drawing the back buffer as a
+    // textured quad is a second rasterising pass, waited for on both sides, which costs a sixth
+    // of boxring's frame rate. The back buffer stays bound for reading, and the window is the
+    // draw framebuffer for the blit alone, so what the GL state cache holds is true again after.
+    bool Present(RenderTarget* backBuffer) override {
         int windowWidth = 0;
         int windowHeight = 0;
-        WindowSize(&windowWidth, &windowHeight);
-        glBindFramebuffer(READ_FRAMEBUFFER, framebuffer);
-        glBindFramebuffer(DRAW_FRAMEBUFFER, 0);
+        SDL_GL_GetDrawableSize(host_, &windowWidth, &windowHeight);
+        const int width = (int)backBuffer->Width();
+        const int height = (int)backBuffer->Height();
         const bool sameSize = windowWidth == width && windowHeight == height;
+        glBindFramebuffer(DRAW_FRAMEBUFFER, 0);
         blitFramebuffer_(0, height, width, 0, 0, 0, windowWidth, windowHeight, GL_COLOR_BUFFER_BIT,
                          sameSize ? GL_NEAREST : GL_LINEAR);
-        glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+        glBindFramebuffer(DRAW_FRAMEBUFFER, backBuffer->Framebuffer());
+        SDL_GL_SwapWindow(host_);
         return true;
     }
-
-    void Present() override { SDL_GL_SwapWindow(host_); }
 
     int SetSwapInterval(int interval) override {
         SDL_GL_SetSwapInterval(interval);
@@ -102,12 +95,14 @@ class SdlHost : public Host {
 
     unsigned Generation() const override { return generation_; }
 
-    // A new context in place of the old one, for tests of what a lost context takes away. False
-    // when SDL cannot make one.
-    bool ReplaceContext() {
+    bool Replace() override {
         SDL_GL_DeleteContext(context_);
         context_ = SDL_GL_CreateContext(host_);
         ++generation_;
+        Cache().Invalidate();
+        if (context_ == nullptr) {
+            std::fprintf(stderr, "d3d9: no new OpenGL context: %s\n", SDL_GetError());
+        }
         return context_ != nullptr;
     }
 
@@ -121,7 +116,7 @@ class SdlHost : public Host {
 
 } // namespace
 
-std::shared_ptr<Host> CreateHost(HWND window, HRESULT* failure) {
+std::shared_ptr<GlContext> CreateGlContext(HWND window, HRESULT* failure) {
     SDL_Window* host = SdlWindowOf(window);
     if (host == nullptr) {
         *failure = D3DERR_INVALIDCALL;
@@ -136,7 +131,7 @@ std::shared_ptr<Host> CreateHost(HWND window, HRESULT* failure) {
         *failure = D3DERR_NOTAVAILABLE;
         return nullptr;
     }
-    auto created = std::make_shared<SdlHost>(window, host, context);
+    auto created = std::make_shared<SdlGlContext>(window, host, context);
     if (const std::string refused = X11SetupFailure(host); !refused.empty()) {
         std::fprintf(stderr, "d3d9: no OpenGL context: %s\n", refused.c_str());
         *failure = D3DERR_NOTAVAILABLE;
@@ -152,12 +147,4 @@ std::shared_ptr<Host> CreateHost(HWND window, HRESULT* failure) {
     PortLogInfo("d3d9: OpenGL renderer %s, version %s", renderer != nullptr ? renderer : "unknown",
                 (const char*)glGetString(GL_VERSION));
     return created;
-}
-
-void PortReplaceContext(IDirect3DDevice9* device) {
-    Device* ours = dynamic_cast<Device*>(device);
-    SdlHost* host = ours == nullptr ? nullptr : dynamic_cast<SdlHost*>(ours->GetHost().get());
-    if (host != nullptr && !host->ReplaceContext()) {
-        std::fprintf(stderr, "d3d9: no new OpenGL context: %s\n", SDL_GetError());
-    }
 }

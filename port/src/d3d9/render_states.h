@@ -1,0 +1,20 @@
+// The render states the stand-in supports, in one table: for each, Direct3D 9's default, the
+// values it accepts (checked once, by SetRenderState, so that the draw takes every recorded value
+// as drawable) and the parts of the draw its value feeds. A state the table lacks is refused.
+#pragma once
+
+#include "device_state.h"
+
+struct RenderStateRow {
+    D3DRENDERSTATETYPE state;
+    DWORD defaultValue;
+    bool (*accepts)(DWORD value);
+    // DrawPart bits (device_state.h).
+    unsigned feeds;
+};
+
+// The state's row, or null for a state the stand-in does not support.
+const RenderStateRow* RenderStateRowOf(D3DRENDERSTATETYPE state);
+
+// Every supported state at its default, the depth test on only with an automatic depth buffer.
+void SetDefaultRenderStates(DWORD* renderStates, bool hasDepthBuffer);
