@@ -3,7 +3,7 @@
 // - errors about one of the program's windows that another X client has destroyed (xdotool
 //   windowclose): the window is destroyed as DestroyWindow destroys it (host_events.cpp);
 // - errors while a window and its OpenGL context are set up (indirect GLX that the server refuses):
-//   the device cannot be created (sdl_host.cpp), as where there is no display.
+//   the device cannot be created (sdl_gl_context.cpp), as where there is no display.
 // Every other X error, and an error about a window that still exists, goes on to the handler SDL
 // had installed, which reports it and ends the program as before.
 #pragma once
