@@ -12,8 +12,9 @@ frames=${3:-40}
 command -v apitrace >/dev/null || { echo "gl_calls.sh: apitrace is not installed" >&2; exit 1; }
 
 source "$(dirname "$0")/../../scripts/virtual-display.sh"
+work=
+use_virtual_display 'rm -rf "$work"'
 work=$(mktemp -d)
-trap 'rm -rf "$work"; [ -n "${VIRTUAL_DISPLAY_PID:-}" ] && kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true' EXIT
 trap 'exit 1' HUP INT TERM
 
 apitrace trace --api gl --output "$work/trace" "$build/bin/$program-capture" --bench "$frames" \
