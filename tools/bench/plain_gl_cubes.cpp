@@ -24,6 +24,10 @@ namespace {
 
 const int WARM_UP_FRAMES = 30;
 const int TEXTURE_COUNT = 5;
+// The client area of the programs' 640 × 480 window, inside the frame Windows gives it: the size
+// of their back buffer, so that both draw the same number of pixels.
+const int CLIENT_WIDTH = 624;
+const int CLIENT_HEIGHT = 441;
 
 // Four vertices per face (position, normal, texture coordinates) and two triangles each.
 float g_vertices[24][8];
@@ -241,7 +245,8 @@ int main(int argc, char** argv) {
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 1);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
-    SDL_Window* window = SDL_CreateWindow("plain GL cubes", 0, 0, 640, 480, SDL_WINDOW_OPENGL);
+    SDL_Window* window =
+        SDL_CreateWindow("plain GL cubes", 0, 0, CLIENT_WIDTH, CLIENT_HEIGHT, SDL_WINDOW_OPENGL);
     SDL_GLContext context = window != nullptr ? SDL_GL_CreateContext(window) : nullptr;
     if (context == nullptr) {
         std::fprintf(stderr, "%s: %s\n", argv[0], SDL_GetError());
