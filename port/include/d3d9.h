@@ -72,9 +72,12 @@ enum D3DMULTISAMPLE_TYPE { D3DMULTISAMPLE_NONE = 0 };
 
 enum D3DBACKBUFFER_TYPE { D3DBACKBUFFER_TYPE_MONO = 0 };
 
+// D3DTS_WORLD (256) is a macro, not one of the names below; the largest value makes every
+// number up to it one of the type's values, so a D3DTS_WORLD passed as this type is well defined.
 enum D3DTRANSFORMSTATETYPE {
     D3DTS_VIEW = 2,
     D3DTS_PROJECTION = 3,
+    D3DTS_FORCE_DWORD = 0x7fffffff,
 };
 
 enum D3DRENDERSTATETYPE {

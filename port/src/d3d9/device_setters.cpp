@@ -11,7 +11,7 @@ HRESULT Device::SetTransform(D3DTRANSFORMSTATETYPE state, const D3DMATRIX* matri
     if (matrix == nullptr) {
         return D3DERR_INVALIDCALL;
     }
-    // D3DTS_WORLD lies outside the enumeration, as in the platform's headers.
+    // D3DTS_WORLD is a macro, not one of the enumeration's names: the switch is on the number.
     switch ((DWORD)state) {
     case D3DTS_WORLD:
         state_.world = *matrix;
