@@ -39,9 +39,10 @@ struct Case {
 
 } // namespace
 
-// OpenGL samples pixel (i, j) at (i + 0.5, j + 0.5) from the bottom-left corner, and the back
-// buffer is stored upside down, so the point must land half a pixel further right and down, to
-// within the 1/64 pixel that keeps the top-left fill rule; depth the same as Direct3D's.
+// OpenGL samples pixel (i, j) at (i + 0.5, j + 0.5) from the bottom-left corner, so the point at
+// Direct3D's (x, y) must land at (x + 0.5, height - y - 0.5): half a pixel further right and
+// down, to within the 1/64 pixel that keeps the top-left fill rule; depth the same as
+// Direct3D's.
 TEST(Projection, PointsLandWhereDirect3DPutsThem) {
     const Case cases[] = {
         {"top-left corner", Identity(), {-1, 1, 0}, 640, 480, 0, 0, 0},
@@ -64,7 +65,7 @@ TEST(Projection, PointsLandWhereDirect3DPutsThem) {
         const double windowY = (clip[1] / clip[3] + 1.0) * c.height / 2.0;
         const double depth = (clip[2] / clip[3] + 1.0) / 2.0;
         EXPECT_NEAR(c.x + 0.5, windowX, 1.0 / 64.0);
-        EXPECT_NEAR(c.y + 0.5, windowY, 1.0 / 64.0);
+        EXPECT_NEAR(c.height - c.y - 0.5, windowY, 1.0 / 64.0);
         EXPECT_NEAR(c.depth, depth, 1e-5);
     }
 }

@@ -12,9 +12,9 @@ void ApplyRasterState(const DWORD* renderStates, GlStateCache* gl) {
     gl->DepthFunc(*TranslateCompareFunction(renderStates[D3DRS_ZFUNC]));
     gl->Enable(GL_CULL_FACE, cull.enabled);
     gl->CullFace(cull.face);
-    // Direct3D's front faces wind clockwise on screen, which is counter-clockwise in the
-    // upside-down back buffer.
-    gl->FrontFace(GL_CCW);
+    // Direct3D's front faces wind clockwise on screen, and the back buffer is kept the right way
+    // up (render_target.h).
+    gl->FrontFace(GL_CW);
     gl->Enable(GL_DITHER, renderStates[D3DRS_DITHERENABLE] != FALSE);
 }
 

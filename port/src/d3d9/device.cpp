@@ -85,11 +85,13 @@ HRESULT Device::ApplyParameters(D3DPRESENT_PARAMETERS* parameters) {
                             ? parameters->BackBufferHeight
                             : (UINT)std::max<LONG>(1, client.bottom - client.top);
     const bool withDepth = parameters->EnableAutoDepthStencil != FALSE;
+    discardsAtPresent_ = parameters->SwapEffect == D3DSWAPEFFECT_DISCARD;
     if (!renderTarget_.Create(width, height, withDepth, context_->BackBufferFormat(),
-                              &context_->Cache())) {
+                              WindowHolds(width, height, withDepth), &context_->Cache())) {
         return D3DERR_OUTOFVIDEOMEMORY;
     }
     hasDepthBuffer_ = withDepth;
+    placed_ = true;
     const int granted = context_->SetSwapInterval(*swapInterval);
     PortLogInfo("d3d9: back buffer %u x %u", width, height);
     PortLogInfo("d3d9: swap interval asked %d, granted %d", *swapInterval, granted);
@@ -138,6 +140,22 @@ HRESULT Device::BackBufferReachable() {
         return D3DERR_DEVICELOST;
     }
     return context_->MakeCurrent() ? D3D_OK : D3DERR_INVALIDCALL;
+}
+
+bool Device::ReadyToDraw() {
+    if (!context_->MakeCurrent()) {
+        return false;
+    }
+    if (!placed_) {
+        const bool inWindow =
+            WindowHolds(renderTarget_.Width(), renderTarget_.Height(), hasDepthBuffer_);
+        placed_ = renderTarget_.Place(inWindow, &context_->Cache());
+    }
+    return placed_;
+}
+
+bool Device::WindowHolds(UINT width, UINT height, bool withDepth) const {
+    return discardsAtPresent_ && context_->WindowHolds(width, height, withDepth);
 }
 
 HRESULT Device::TestCooperativeLevel() {
@@ -276,6 +294,6 @@ HRESULT Device::GetRenderTargetData(IDirect3DSurface9* renderTarget,
     if (const HRESULT reachable = BackBufferReachable(); reachable != D3D_OK) {
         return reachable;
     }
-    renderTarget_.Read(destination->pixels.data(), destination->pitch, &context_->Cache());
+    renderTarget_.Read(destination->pixels.data(), &context_->Cache());
     return D3D_OK;
 }

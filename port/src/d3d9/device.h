@@ -84,6 +84,13 @@ class Device : public RefCounted<IDirect3DDevice9> {
     // Whether the back buffer can be read or shown now: D3D_OK with the context current,
     // D3DERR_DEVICELOST while the device is lost, D3DERR_INVALIDCALL once the window has gone.
     HRESULT BackBufferReachable();
+    // Whether the device can draw now: the context current, and the back buffer in the window if
+    // the window holds it, else in its own framebuffer. The window is asked once a frame, so a
+    // window resized between frames takes the back buffer out (and a restored size back in)
+    // before the frame's first clear or draw.
+    bool ReadyToDraw();
+    // Whether the back buffer may live in the window's own framebuffer now.
+    bool WindowHolds(UINT width, UINT height, bool withDepth) const;
 
     IDirect3D9* direct3d_;
     std::shared_ptr<GlContext> context_;
@@ -94,6 +101,10 @@ class Device : public RefCounted<IDirect3DDevice9> {
     FixedFunction fixedFunction_;
     BackBufferSurface backBuffer_{this};
     bool hasDepthBuffer_ = false;
+    // The swap effect lets Present discard what the back buffer held: it may live in the window.
+    bool discardsAtPresent_ = false;
+    // The back buffer has been placed for the frame being drawn.
+    bool placed_ = false;
     bool inScene_ = false;
 
     DeviceState state_;

@@ -16,7 +16,7 @@ HRESULT Device::Clear(DWORD count, const D3DRECT* rects, DWORD flags, D3DCOLOR c
     if (Lost()) {
         return D3D_OK;
     }
-    if (!context_->MakeCurrent()) {
+    if (!ReadyToDraw()) {
         return D3DERR_INVALIDCALL;
     }
     GlStateCache& gl = context_->Cache();
@@ -75,7 +75,7 @@ HRESULT Device::DrawIndexedPrimitive(D3DPRIMITIVETYPE type, INT baseVertexIndex,
     if (Lost()) {
         return D3D_OK;
     }
-    if (!context_->MakeCurrent()) {
+    if (!ReadyToDraw()) {
         return D3DERR_INVALIDCALL;
     }
     if (keyVersion_ != versions_.of[PART_PROGRAM]) {
@@ -104,5 +104,6 @@ HRESULT Device::Present(const RECT* sourceRect, const RECT* destRect, HWND destW
     if (const HRESULT reachable = BackBufferReachable(); reachable != D3D_OK) {
         return reachable;
     }
+    placed_ = false;
     return context_->Present(&renderTarget_) ? D3D_OK : D3DERR_INVALIDCALL;
 }

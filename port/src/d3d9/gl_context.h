@@ -34,10 +34,16 @@ class GlContext {
     // their pixels otherwise.
     virtual GLenum BackBufferFormat() const { return GL_RGBA; }
 
-    // Shows the back buffer in the window: stretched over the whole client area at its size now,
-    // then presented, waiting for the next display refresh with swap interval 1 and not with 0.
-    // The back buffer is bound for drawing again afterwards. False, with nothing shown, when the
-    // back buffer cannot be drawn there. The context must be current.
+    // True when the window's own framebuffer can hold a back buffer of this size now: it has that
+    // size, and a depth buffer when one is asked for. The back buffer then lives there and
+    // presenting copies nothing. Only the desktop host's windows do.
+    virtual bool WindowHolds(UINT, UINT, bool) { return false; }
+
+    // Shows the back buffer in the window: stretched over the whole client area at its size now
+    // unless it is the window's own framebuffer, then presented, waiting for the next display
+    // refresh with swap interval 1 and not with 0. The back buffer is bound for drawing again
+    // afterwards. False, with nothing shown, when the back buffer cannot be drawn there. The
+    // context must be current.
     virtual bool Present(RenderTarget* backBuffer) = 0;
 
     // Asks for swap interval 1 (wait for the refresh) or 0 (do not); returns what the host

@@ -1,12 +1,35 @@
 #include "render_target.h"
 
-#include <vector>
+#include <cstring>
 
 bool RenderTarget::Create(UINT width, UINT height, bool withDepth, GLenum colourFormat,
-                          GlStateCache* gl) {
+                          bool inWindow, GlStateCache* gl) {
     Destroy(gl);
     width_ = width;
     height_ = height;
+    withDepth_ = withDepth;
+    colourFormat_ = colourFormat;
+    return Enter(inWindow, gl);
+}
+
+bool RenderTarget::Place(bool inWindow, GlStateCache* gl) {
+    const bool placed = inWindow ? inWindow_ : framebuffer_ != 0;
+    return placed || Enter(inWindow, gl);
+}
+
+bool RenderTarget::Enter(bool inWindow, GlStateCache* gl) {
+    inWindow_ = inWindow;
+    if (inWindow) {
+        DestroyFramebuffer(gl);
+        gl->BindFramebuffer(0);
+    } else if (!MakeFramebuffer(gl)) {
+        return false;
+    }
+    gl->Viewport((GLsizei)width_, (GLsizei)height_);
+    return true;
+}
+
+bool RenderTarget::MakeFramebuffer(GlStateCache* gl) {
     glGenFramebuffers(1, &framebuffer_);
     gl->BindFramebuffer(framebuffer_);
     // The size is the window's, rarely a power of two: OpenGL ES 2.0 takes such a texture with
@@ -18,19 +41,18 @@ bool RenderTarget::Create(UINT width, UINT height, bool withDepth, GLenum colour
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, colourFilter_);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, (GLsizei)width, (GLsizei)height, 0, colourFormat,
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, (GLsizei)width_, (GLsizei)height_, 0, colourFormat_,
                  GL_UNSIGNED_BYTE, nullptr);
     glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, colour_, 0);
-    if (withDepth) {
+    if (withDepth_) {
         glGenRenderbuffers(1, &depth_);
         gl->BindRenderbuffer(depth_);
-        glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT16, (GLsizei)width,
-                              (GLsizei)height);
+        glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT16, (GLsizei)width_,
+                              (GLsizei)height_);
         glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, depth_);
     }
-    gl->Viewport((GLsizei)width, (GLsizei)height);
     if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
-        Destroy(gl);
+        DestroyFramebuffer(gl);
         return false;
     }
     return true;
@@ -38,6 +60,10 @@ bool RenderTarget::Create(UINT width, UINT height, bool withDepth, GLenum colour
 
 void RenderTarget::Destroy(GlStateCache* gl) {
     presentQuad_.Destroy(gl);
+    DestroyFramebuffer(gl);
+}
+
+void RenderTarget::DestroyFramebuffer(GlStateCache* gl) {
     if (framebuffer_ == 0) {
         return;
     }
@@ -46,7 +72,7 @@ void RenderTarget::Destroy(GlStateCache* gl) {
     if (depth_ != 0) {
         gl->DeleteRenderbuffer(depth_);
     }
-    Forget();
+    framebuffer_ = colour_ = depth_ = 0;
 }
 
 void RenderTarget::Forget() {
@@ -71,20 +97,22 @@ bool RenderTarget::DrawToWindow(int windowWidth, int windowHeight, GlStateCache*
     return drawn;
 }
 
-void RenderTarget::Read(BYTE* pixels, UINT pitch, GlStateCache* gl) const {
+void RenderTarget::Read(BYTE* pixels, GlStateCache* gl) const {
     // llvmpipe may otherwise hand back a frame that is still being drawn.
     glFinish();
-    std::vector<BYTE> rgba((size_t)width_ * height_ * 4);
     gl->PixelStore(GL_PACK_ALIGNMENT, 4);
-    glReadPixels(0, 0, (GLsizei)width_, (GLsizei)height_, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
-    for (UINT y = 0; y < height_; ++y) {
-        const BYTE* from = rgba.data() + (size_t)y * width_ * 4;
-        BYTE* to = pixels + (size_t)y * pitch;
-        for (UINT x = 0; x < width_; ++x) {
-            to[x * 4 + 0] = from[x * 4 + 2];
-            to[x * 4 + 1] = from[x * 4 + 1];
-            to[x * 4 + 2] = from[x * 4 + 0];
-            to[x * 4 + 3] = from[x * 4 + 3];
+    glReadPixels(0, 0, (GLsizei)width_, (GLsizei)height_, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
+    // GL hands the rows bottom first, each pixel R, G, B, A: turn the rows over, swapping R and B,
+    // in place. A middle row is its own partner.
+    const size_t rowBytes = (size_t)width_ * 4;
+    for (UINT y = 0; y < (height_ + 1) / 2; ++y) {
+        BYTE* top = pixels + (size_t)y * rowBytes;
+        BYTE* bottom = pixels + (size_t)(height_ - 1 - y) * rowBytes;
+        for (size_t x = 0; x < rowBytes; x += 4) {
+            const BYTE fromTop[4] = {top[x + 2], top[x + 1], top[x], top[x + 3]};
+            const BYTE fromBottom[4] = {bottom[x + 2], bottom[x + 1], bottom[x], bottom[x + 3]};
+            std::memcpy(top + x, fromBottom, 4);
+            std::memcpy(bottom + x, fromTop, 4);
         }
     }
 }

@@ -1,10 +1,12 @@
-// The back buffer: a framebuffer object with an RGBA colour texture and, when the device has an
-// automatic depth buffer, a 16-bit depth renderbuffer. It keeps the size it was made with;
-// presenting stretches it over the window (gl_context.h).
+// The back buffer. It lives in the window's own framebuffer while the window has its size, so
+// that presenting is the window's swap alone; otherwise (the window resized, or a host that shows
+// the canvas another way) in a framebuffer object of its own with an RGBA colour texture, which
+// presenting stretches over the window (gl_context.h). Either has a 16-bit or deeper depth
+// buffer when the device has an automatic one. It keeps the size it was made with.
 //
-// The picture is kept upside down, Direct3D's top row in GL's row 0 (the projection flips y,
-// pipeline/fixed_function_uniforms.h). Presenting puts row 0 at the top of the window, and a
-// read hands back rows in Direct3D's order as they are.
+// The picture is kept the way OpenGL keeps a window's, Direct3D's top row in the last GL row, so
+// that the two places hold it alike and a move between them changes nothing else; a read hands
+// back rows in Direct3D's order.
 #pragma once
 
 #include "gl_state_cache.h"
@@ -14,10 +16,15 @@
 
 class RenderTarget {
   public:
-    // Makes the buffers in the current context, replacing any earlier ones, the colour texture
-    // with the given pixel format (GlContext::BackBufferFormat), and leaves the framebuffer bound
-    // for drawing. False when OpenGL cannot make a complete framebuffer.
-    bool Create(UINT width, UINT height, bool withDepth, GLenum colourFormat, GlStateCache* gl);
+    // Makes the back buffer in the current context, replacing any earlier one: in the window
+    // when inWindow, else in a framebuffer object whose colour texture has the given pixel format
+    // (GlContext::BackBufferFormat). Leaves it bound for drawing. False when OpenGL cannot make a
+    // complete framebuffer.
+    bool Create(UINT width, UINT height, bool withDepth, GLenum colourFormat, bool inWindow,
+                GlStateCache* gl);
+    // Moves the back buffer into the window or out of it, between frames, since what it held may
+    // go at Present. False when OpenGL cannot make a complete framebuffer.
+    bool Place(bool inWindow, GlStateCache* gl);
     // Deletes the GL objects; the context must be current.
     void Destroy(GlStateCache* gl);
     // Drops the GL objects of a lost context, whose names died with it.
@@ -29,19 +36,32 @@ class RenderTarget {
     bool DrawToWindow(int windowWidth, int windowHeight, GlStateCache* gl);
 
     // Waits for drawing to finish and copies the pixels as Direct3D lays out an X8R8G8B8
-    // surface: B, G, R, X bytes, top row first, rows pitch bytes apart (at least 4 x width).
-    void Read(BYTE* pixels, UINT pitch, GlStateCache* gl) const;
+    // surface: B, G, R, X bytes, top row first, rows packed (4 x width bytes).
+    void Read(BYTE* pixels, GlStateCache* gl) const;
 
+    bool InWindow() const { return inWindow_; }
+    // The framebuffer drawn to: 0, the window's, while the back buffer is in the window.
     GLuint Framebuffer() const { return framebuffer_; }
     UINT Width() const { return width_; }
     UINT Height() const { return height_; }
 
   private:
+    // Binds the window's framebuffer, or makes the back buffer's own and binds it, and sets the
+    // viewport over it. False when OpenGL cannot make a complete framebuffer.
+    bool Enter(bool inWindow, GlStateCache* gl);
+    // Makes the framebuffer object and its buffers and binds it. False when it is incomplete.
+    bool MakeFramebuffer(GlStateCache* gl);
+    // Deletes the framebuffer object and its buffers, if there are any.
+    void DestroyFramebuffer(GlStateCache* gl);
+
     PresentQuad presentQuad_;
     GLuint framebuffer_ = 0;
     GLuint colour_ = 0;
     GLuint depth_ = 0;
     GLint colourFilter_ = 0;
+    GLenum colourFormat_ = 0;
     UINT width_ = 0;
     UINT height_ = 0;
+    bool withDepth_ = false;
+    bool inWindow_ = false;
 };

@@ -53,7 +53,7 @@ D3DMATRIX AdjustProjection(const D3DMATRIX& projection, UINT width, UINT height)
     for (int row = 0; row < 4; ++row) {
         const float w = projection.m[row][3];
         adjusted.m[row][0] = projection.m[row][0] + w * kx;
-        adjusted.m[row][1] = w * ky - projection.m[row][1];
+        adjusted.m[row][1] = projection.m[row][1] - w * ky;
         adjusted.m[row][2] = 2.0f * projection.m[row][2] - w;
         adjusted.m[row][3] = w;
     }

@@ -26,10 +26,10 @@ struct LightingUniforms {
 // Direct3D's product a * b of row-vector matrices.
 D3DMATRIX Multiply(const D3DMATRIX& a, const D3DMATRIX& b);
 
-// The projection followed in clip space by the flip that keeps the back buffer upside down
-// (render_target.h), the shift of pixel centres by 63/64 of half a pixel right and down on a
-// width x height target (x + kx w, -y + ky w), and Direct3D's depth range [0, w] moved to
-// OpenGL's [-w, w] (z' = 2z - w), so that clipping and window depth come out as Direct3D's.
+// The projection followed in clip space by the shift of pixel centres by 63/64 of half a pixel
+// right and down on a width x height target (x + kx w, y - ky w), and Direct3D's depth range [0, w]
+// moved to OpenGL's [-w, w] (z' = 2z - w), so that clipping and window depth come out as
+// Direct3D's.
 D3DMATRIX AdjustProjection(const D3DMATRIX& projection, UINT width, UINT height);
 
 TransformUniforms ComputeTransforms(const DeviceState& state, UINT width, UINT height);

@@ -7,11 +7,11 @@ namespace {
 
 // Clip-space x and y, then texture s and t, of two triangles over the whole viewport, in the
 // order of a fan round its corners (top left, bottom left, bottom right, top right), which
-// llvmpipe takes as one rectangle and, with the texels one to one, as a copy. Texture row 0 holds
-// the picture's top row, so t = 0 goes at the top (y = 1).
+// llvmpipe takes as one rectangle and, with the texels one to one, as a copy. The texture is the
+// right way up, as the window is: t = 0 at the bottom (y = -1).
 const GLfloat CORNERS[] = {
-    -1.0f, 1.0f, 0.0f, 0.0f, -1.0f, -1.0f, 0.0f, 1.0f, 1.0f, -1.0f, 1.0f, 1.0f,
-    -1.0f, 1.0f, 0.0f, 0.0f, 1.0f,  -1.0f, 1.0f, 1.0f, 1.0f, 1.0f,  1.0f, 0.0f,
+    -1.0f, 1.0f, 0.0f, 1.0f, -1.0f, -1.0f, 0.0f, 0.0f, 1.0f, -1.0f, 1.0f, 0.0f,
+    -1.0f, 1.0f, 0.0f, 1.0f, 1.0f,  -1.0f, 1.0f, 0.0f, 1.0f, 1.0f,  1.0f, 1.0f,
 };
 
 } // namespace

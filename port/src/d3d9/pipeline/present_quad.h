@@ -7,7 +7,7 @@
 
 class PresentQuad {
   public:
-    // Draws the texture bound now, its row 0 at the top, stretched over the viewport of the
+    // Draws the texture bound now, its row 0 at the bottom, stretched over the viewport of the
     // framebuffer bound now, with depth test, culling and dithering off. False when its program
     // does not build.
     bool Draw(GlStateCache* gl);

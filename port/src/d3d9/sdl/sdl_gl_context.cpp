@@ -1,6 +1,7 @@
 // The desktop host's GL context: OpenGL 2.1 made through SDL2 on the SDL window behind the device
-// window. The context is never lost; presenting blits the back buffer to the window and swaps the
-// window's buffers.
+// window. The context is never lost. A back buffer of the window's size is drawn in the window's
+// own framebuffer, and presenting swaps the window's buffers; any other is blitted to the window
+// first.
 #include "../gl_context.h"
 #include "../render_target.h"
 
@@ -41,9 +42,10 @@ bool HasWhatTheDeviceCalls() {
 
 class SdlGlContext : public GlContext {
   public:
-    SdlGlContext(HWND window, SDL_Window* host, SDL_GLContext context)
+    SdlGlContext(HWND window, SDL_Window* host, SDL_GLContext context, GLint windowDepthBits)
         : window_(window), host_(host), context_(context),
-          blitFramebuffer_((BlitFramebufferFunction)SDL_GL_GetProcAddress("glBlitFramebuffer")) {}
+          blitFramebuffer_((BlitFramebufferFunction)SDL_GL_GetProcAddress("glBlitFramebuffer")),
+          windowDepthBits_(windowDepthBits) {}
     ~SdlGlContext() override { SDL_GL_DeleteContext(context_); }
     SdlGlContext(const SdlGlContext&) = delete;
     SdlGlContext& operator=(const SdlGlContext&) = delete;
@@ -67,21 +69,34 @@ class SdlGlContext : public GlContext {
     // rate. Desktop OpenGL takes BGRA data for an RGBA texture.
     GLenum BackBufferFormat() const override { return GL_BGRA_EXT; }
 
-    // A blit is a plain copy on the calling thread; on llvmpipe drawing the back buffer as a
-    // textured quad is a second rasterising pass, waited for on both sides, which costs a sixth
-    // of boxring's frame rate. The back buffer stays bound for reading, and the window is the
-    // draw framebuffer for the blit alone, so what the GL state cache holds is true again after.
-    bool Present(RenderTarget* backBuffer) override {
+    // The window's depth buffer is asked for with its visual (sdl_window.cpp).
+    bool WindowHolds(UINT width, UINT height, bool withDepth) override {
         int windowWidth = 0;
         int windowHeight = 0;
         SDL_GL_GetDrawableSize(host_, &windowWidth, &windowHeight);
-        const int width = (int)backBuffer->Width();
-        const int height = (int)backBuffer->Height();
-        const bool sameSize = windowWidth == width && windowHeight == height;
-        glBindFramebuffer(DRAW_FRAMEBUFFER, 0);
-        blitFramebuffer_(0, height, width, 0, 0, 0, windowWidth, windowHeight, GL_COLOR_BUFFER_BIT,
-                         sameSize ? GL_NEAREST : GL_LINEAR);
-        glBindFramebuffer(DRAW_FRAMEBUFFER, backBuffer->Framebuffer());
+        return (UINT)windowWidth == width && (UINT)windowHeight == height &&
+               (!withDepth || windowDepthBits_ >= 16);
+    }
+
+    // A back buffer in the window only needs the swap: on llvmpipe a copy from a framebuffer
+    // object costs a tenth of boxring's frame rate. Otherwise a blit is a plain copy on the
+    // calling thread; drawing the back buffer as a textured quad would be a second rasterising
+    // pass, waited for on both sides, which costs a sixth. The back buffer stays bound for
+    // reading, and the window is the draw framebuffer for the blit alone, so what the GL state
+    // cache holds is true again after.
+    bool Present(RenderTarget* backBuffer) override {
+        if (!backBuffer->InWindow()) {
+            int windowWidth = 0;
+            int windowHeight = 0;
+            SDL_GL_GetDrawableSize(host_, &windowWidth, &windowHeight);
+            const int width = (int)backBuffer->Width();
+            const int height = (int)backBuffer->Height();
+            const bool sameSize = windowWidth == width && windowHeight == height;
+            glBindFramebuffer(DRAW_FRAMEBUFFER, 0);
+            blitFramebuffer_(0, 0, width, height, 0, 0, windowWidth, windowHeight,
+                             GL_COLOR_BUFFER_BIT, sameSize ? GL_NEAREST : GL_LINEAR);
+            glBindFramebuffer(DRAW_FRAMEBUFFER, backBuffer->Framebuffer());
+        }
         SDL_GL_SwapWindow(host_);
         return true;
     }
@@ -111,6 +126,7 @@ class SdlGlContext : public GlContext {
     SDL_Window* host_;
     SDL_GLContext context_;
     BlitFramebufferFunction blitFramebuffer_;
+    GLint windowDepthBits_;
     unsigned generation_ = 0;
 };
 
@@ -131,7 +147,10 @@ std::shared_ptr<GlContext> CreateGlContext(HWND window, HRESULT* failure) {
         *failure = D3DERR_NOTAVAILABLE;
         return nullptr;
     }
-    auto created = std::make_shared<SdlGlContext>(window, host, context);
+    // Asked while the window's framebuffer is the one bound, before the device binds its own.
+    GLint windowDepthBits = 0;
+    glGetIntegerv(GL_DEPTH_BITS, &windowDepthBits);
+    auto created = std::make_shared<SdlGlContext>(window, host, context, windowDepthBits);
     if (const std::string refused = X11SetupFailure(host); !refused.empty()) {
         std::fprintf(stderr, "d3d9: no OpenGL context: %s\n", refused.c_str());
         *failure = D3DERR_NOTAVAILABLE;

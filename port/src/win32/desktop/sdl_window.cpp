@@ -28,10 +28,11 @@ class SdlWindow : public WindowBackend {
 };
 
 // Asked before the window exists: on X11 the double buffer and the depth buffer are chosen with the
-// window's visual. Depth lives in the Direct3D stand-in's own framebuffer, so the window has none.
+// window's visual. The depth buffer is for a Direct3D back buffer drawn in the window itself,
+// whose depth format has 16 bits.
 void SetWindowGlAttributes() {
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
