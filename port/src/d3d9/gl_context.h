@@ -36,8 +36,8 @@ class GlContext {
 
     // True when the window's own framebuffer can hold a back buffer of this size now: it has that
     // size, and a depth buffer when one is asked for. The back buffer then lives there and
-    // presenting copies nothing. Only the desktop host's windows do.
-    virtual bool WindowHolds(UINT, UINT, bool) { return false; }
+    // presenting copies nothing.
+    virtual bool WindowHolds(UINT width, UINT height, bool withDepth) = 0;
 
     // Shows the back buffer in the window: stretched over the whole client area at its size now
     // unless it is the window's own framebuffer, then presented, waiting for the next display

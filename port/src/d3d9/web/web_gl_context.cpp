@@ -1,8 +1,9 @@
-// The browser host's GL context: WebGL 1 on the device window's canvas. Presenting draws the back
-// buffer over the canvas as a textured quad (WebGL 1 has no blit) and yields to the browser, which
-// shows the canvas: until the next display refresh with swap interval 1, at once
-// with 0. The page may take the context away (the GPU process restarts, or WEBGL_lose_context):
-// the device is lost until the browser restores it, and the restored context is a new generation.
+// The browser host's GL context: WebGL 1 on the device window's canvas. A back buffer of the
+// canvas's size is drawn in the canvas's own framebuffer; any other is drawn over the canvas as a
+// textured quad when presenting (WebGL 1 has no blit). Presenting then yields to the browser,
+// which shows the canvas: until the next display refresh with swap interval 1, at once with 0. The
+// page may take the context away (the GPU process restarts, or WEBGL_lose_context): the device is
+// lost until the browser restores it, and the restored context is a new generation.
 #include "../gl_context.h"
 #include "../render_target.h"
 
@@ -73,8 +74,10 @@ void EnableExtensions(EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context) {
 
 class WebGlContext : public GlContext {
   public:
-    WebGlContext(HWND window, std::string selector, EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context)
-        : window_(window), selector_(std::move(selector)), context_(context) {}
+    WebGlContext(HWND window, std::string selector, EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context,
+                 GLint canvasDepthBits)
+        : window_(window), selector_(std::move(selector)), context_(context),
+          canvasDepthBits_(canvasDepthBits) {}
     ~WebGlContext() override { emscripten_webgl_destroy_context(context_); }
     WebGlContext(const WebGlContext&) = delete;
     WebGlContext& operator=(const WebGlContext&) = delete;
@@ -99,12 +102,27 @@ class WebGlContext : public GlContext {
         return true;
     }
 
+    // The canvas keeps its size unless the page changes it; scaling it down to fit a small
+    // screen is the page's style and leaves its framebuffer as it is.
+    bool WindowHolds(UINT width, UINT height, bool withDepth) override {
+        int canvasWidth = 0;
+        int canvasHeight = 0;
+        emscripten_get_canvas_element_size(selector_.c_str(), &canvasWidth, &canvasHeight);
+        return (UINT)canvasWidth == width && (UINT)canvasHeight == height &&
+               (!withDepth || canvasDepthBits_ >= 16);
+    }
+
+    // The browser shows what was drawn in the canvas once the program yields to it, and takes it
+    // away then (the canvas does not preserve its drawing buffer): nothing else yields between a
+    // frame's first clear or draw and its present.
     bool Present(RenderTarget* backBuffer) override {
-        int width = 0;
-        int height = 0;
-        emscripten_get_canvas_element_size(selector_.c_str(), &width, &height);
-        if (!backBuffer->DrawToWindow(width, height, &Cache())) {
-            return false;
+        if (!backBuffer->InWindow()) {
+            int width = 0;
+            int height = 0;
+            emscripten_get_canvas_element_size(selector_.c_str(), &width, &height);
+            if (!backBuffer->DrawToWindow(width, height, &Cache())) {
+                return false;
+            }
         }
         if (interval_ == 0) {
             port_web_yield();
@@ -129,6 +147,7 @@ class WebGlContext : public GlContext {
     HWND window_;
     std::string selector_;
     EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context_;
+    GLint canvasDepthBits_;
     unsigned extensionsGeneration_ = 0;
     int interval_ = 1;
 };
@@ -141,11 +160,12 @@ std::shared_ptr<GlContext> CreateGlContext(HWND window, HRESULT* failure) {
         *failure = D3DERR_INVALIDCALL;
         return nullptr;
     }
-    // The back buffer and its depth live in the device's own framebuffer; the canvas only shows it.
+    // The canvas's framebuffer has what a back buffer in it needs: colour without alpha, as
+    // X8R8G8B8 has none, and depth.
     EmscriptenWebGLContextAttributes attributes;
     emscripten_webgl_init_context_attributes(&attributes);
     attributes.alpha = EM_FALSE;
-    attributes.depth = EM_FALSE;
+    attributes.depth = EM_TRUE;
     attributes.stencil = EM_FALSE;
     attributes.antialias = EM_FALSE;
     attributes.majorVersion = 1;
@@ -162,5 +182,7 @@ std::shared_ptr<GlContext> CreateGlContext(HWND window, HRESULT* failure) {
     }
     port_web_watch_context(selector.c_str());
     EnableExtensions(context);
-    return std::make_shared<WebGlContext>(window, selector, context);
+    GLint canvasDepthBits = 0;
+    glGetIntegerv(GL_DEPTH_BITS, &canvasDepthBits);
+    return std::make_shared<WebGlContext>(window, selector, context, canvasDepthBits);
 }
