@@ -24,10 +24,10 @@ namespace {
 
 const int WARM_UP_FRAMES = 30;
 const int TEXTURE_COUNT = 5;
-// The client area of the programs' 640 × 480 window, inside the frame Windows gives it: the size
-// of their back buffer, so that both draw the same number of pixels.
-const int CLIENT_WIDTH = 624;
-const int CLIENT_HEIGHT = 441;
+// The capture tools' client area and back buffer (their --size by default), whose frame rates
+// this one is set against: both draw the same number of pixels.
+const int CLIENT_WIDTH = 640;
+const int CLIENT_HEIGHT = 480;
 
 // Four vertices per face (position, normal, texture coordinates) and two triangles each.
 float g_vertices[24][8];
