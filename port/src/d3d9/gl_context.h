@@ -19,6 +19,8 @@ class RenderTarget;
 
 class GlContext {
   public:
+    // windowDepthBits: the bits of the window framebuffer's depth buffer, 0 when it has none.
+    explicit GlContext(GLint windowDepthBits) : windowDepthBits_(windowDepthBits) {}
     virtual ~GlContext() = default;
 
     // The window the context draws on.
@@ -34,10 +36,19 @@ class GlContext {
     // their pixels otherwise.
     virtual GLenum BackBufferFormat() const { return GL_RGBA; }
 
+    // The size in pixels of the window's own framebuffer now.
+    virtual void WindowSize(int* width, int* height) = 0;
+
     // True when the window's own framebuffer can hold a back buffer of this size now: it has that
-    // size, and a depth buffer when one is asked for. The back buffer then lives there and
-    // presenting copies nothing.
-    virtual bool WindowHolds(UINT width, UINT height, bool withDepth) = 0;
+    // size, and a depth buffer of at least Direct3D's 16 bits when one is asked for. The back
+    // buffer then lives there and presenting copies nothing.
+    bool WindowHolds(UINT width, UINT height, bool withDepth) {
+        int windowWidth = 0;
+        int windowHeight = 0;
+        WindowSize(&windowWidth, &windowHeight);
+        return (UINT)windowWidth == width && (UINT)windowHeight == height &&
+               (!withDepth || windowDepthBits_ >= 16);
+    }
 
     // Shows the back buffer in the window: stretched over the whole client area at its size now
     // unless it is the window's own framebuffer, then presented, waiting for the next display
@@ -67,6 +78,7 @@ class GlContext {
     GlStateCache& Cache() { return cache_; }
 
   private:
+    GLint windowDepthBits_;
     GlStateCache cache_;
 };
 

@@ -17,6 +17,13 @@ bool Differs(const float* values, float* held, size_t count) {
     return true;
 }
 
+// Sets a matrix when its values changed.
+void SetMatrix(GLint location, const D3DMATRIX& value, D3DMATRIX* held) {
+    if (Differs(&value.m[0][0], &held->m[0][0], 16)) {
+        glUniformMatrix4fv(location, 1, GL_FALSE, &value.m[0][0]);
+    }
+}
+
 // Sets an array of vec3 when the program has it (a location of -1 is one it lacks) and its
 // values changed.
 void SetVectors(GLint location, GLsizei count, const float (*values)[3], float (*held)[3]) {
@@ -71,14 +78,10 @@ void FixedFunction::UpdateUniforms(Program* program, const UniformSource& source
         const TransformUniforms transforms =
             ComputeTransforms(source.state, source.targetWidth, source.targetHeight);
         TransformUniforms& held = program->transforms;
-        if (Differs(&transforms.worldViewProjection.m[0][0], &held.worldViewProjection.m[0][0],
-                    16)) {
-            glUniformMatrix4fv(program->worldViewProjection, 1, GL_FALSE,
-                               &transforms.worldViewProjection.m[0][0]);
-        }
-        if (program->lighting &&
-            Differs(&transforms.worldView.m[0][0], &held.worldView.m[0][0], 16)) {
-            glUniformMatrix4fv(program->worldView, 1, GL_FALSE, &transforms.worldView.m[0][0]);
+        SetMatrix(program->worldViewProjection, transforms.worldViewProjection,
+                  &held.worldViewProjection);
+        if (program->lighting) {
+            SetMatrix(program->worldView, transforms.worldView, &held.worldView);
         }
         program->transformsVersion = transformsVersion;
     }

@@ -43,9 +43,8 @@ bool HasWhatTheDeviceCalls() {
 class SdlGlContext : public GlContext {
   public:
     SdlGlContext(HWND window, SDL_Window* host, SDL_GLContext context, GLint windowDepthBits)
-        : window_(window), host_(host), context_(context),
-          blitFramebuffer_((BlitFramebufferFunction)SDL_GL_GetProcAddress("glBlitFramebuffer")),
-          windowDepthBits_(windowDepthBits) {}
+        : GlContext(windowDepthBits), window_(window), host_(host), context_(context),
+          blitFramebuffer_((BlitFramebufferFunction)SDL_GL_GetProcAddress("glBlitFramebuffer")) {}
     ~SdlGlContext() override { SDL_GL_DeleteContext(context_); }
     SdlGlContext(const SdlGlContext&) = delete;
     SdlGlContext& operator=(const SdlGlContext&) = delete;
@@ -69,13 +68,8 @@ class SdlGlContext : public GlContext {
     // rate. Desktop OpenGL takes BGRA data for an RGBA texture.
     GLenum BackBufferFormat() const override { return GL_BGRA_EXT; }
 
-    // The window's depth buffer is asked for with its visual (sdl_window.cpp).
-    bool WindowHolds(UINT width, UINT height, bool withDepth) override {
-        int windowWidth = 0;
-        int windowHeight = 0;
-        SDL_GL_GetDrawableSize(host_, &windowWidth, &windowHeight);
-        return (UINT)windowWidth == width && (UINT)windowHeight == height &&
-               (!withDepth || windowDepthBits_ >= 16);
+    void WindowSize(int* width, int* height) override {
+        SDL_GL_GetDrawableSize(host_, width, height);
     }
 
     // A back buffer in the window only needs the swap: on llvmpipe a copy from a framebuffer
@@ -88,7 +82,7 @@ class SdlGlContext : public GlContext {
         if (!backBuffer->InWindow()) {
             int windowWidth = 0;
             int windowHeight = 0;
-            SDL_GL_GetDrawableSize(host_, &windowWidth, &windowHeight);
+            WindowSize(&windowWidth, &windowHeight);
             const int width = (int)backBuffer->Width();
             const int height = (int)backBuffer->Height();
             const bool sameSize = windowWidth == width && windowHeight == height;
@@ -126,7 +120,6 @@ class SdlGlContext : public GlContext {
     SDL_Window* host_;
     SDL_GLContext context_;
     BlitFramebufferFunction blitFramebuffer_;
-    GLint windowDepthBits_;
     unsigned generation_ = 0;
 };
 
@@ -147,7 +140,8 @@ std::shared_ptr<GlContext> CreateGlContext(HWND window, HRESULT* failure) {
         *failure = D3DERR_NOTAVAILABLE;
         return nullptr;
     }
-    // Asked while the window's framebuffer is the one bound, before the device binds its own.
+    // Asked while the window's framebuffer is the one bound, before the device binds its own. The
+    // window's depth buffer is asked for with its visual (sdl_window.cpp).
     GLint windowDepthBits = 0;
     glGetIntegerv(GL_DEPTH_BITS, &windowDepthBits);
     auto created = std::make_shared<SdlGlContext>(window, host, context, windowDepthBits);

@@ -76,8 +76,8 @@ class WebGlContext : public GlContext {
   public:
     WebGlContext(HWND window, std::string selector, EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context,
                  GLint canvasDepthBits)
-        : window_(window), selector_(std::move(selector)), context_(context),
-          canvasDepthBits_(canvasDepthBits) {}
+        : GlContext(canvasDepthBits), window_(window), selector_(std::move(selector)),
+          context_(context) {}
     ~WebGlContext() override { emscripten_webgl_destroy_context(context_); }
     WebGlContext(const WebGlContext&) = delete;
     WebGlContext& operator=(const WebGlContext&) = delete;
@@ -104,12 +104,8 @@ class WebGlContext : public GlContext {
 
     // The canvas keeps its size unless the page changes it; scaling it down to fit a small
     // screen is the page's style and leaves its framebuffer as it is.
-    bool WindowHolds(UINT width, UINT height, bool withDepth) override {
-        int canvasWidth = 0;
-        int canvasHeight = 0;
-        emscripten_get_canvas_element_size(selector_.c_str(), &canvasWidth, &canvasHeight);
-        return (UINT)canvasWidth == width && (UINT)canvasHeight == height &&
-               (!withDepth || canvasDepthBits_ >= 16);
+    void WindowSize(int* width, int* height) override {
+        emscripten_get_canvas_element_size(selector_.c_str(), width, height);
     }
 
     // The browser shows what was drawn in the canvas once the program yields to it, and takes it
@@ -119,7 +115,7 @@ class WebGlContext : public GlContext {
         if (!backBuffer->InWindow()) {
             int width = 0;
             int height = 0;
-            emscripten_get_canvas_element_size(selector_.c_str(), &width, &height);
+            WindowSize(&width, &height);
             if (!backBuffer->DrawToWindow(width, height, &Cache())) {
                 return false;
             }
@@ -147,7 +143,6 @@ class WebGlContext : public GlContext {
     HWND window_;
     std::string selector_;
     EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context_;
-    GLint canvasDepthBits_;
     unsigned extensionsGeneration_ = 0;
     int interval_ = 1;
 };
