@@ -11,7 +11,14 @@ packages=(
 )
 
 # Once the architecture is enabled its packages are missing, so install_missing refreshes the lists.
+# Where they cannot be installed, an architecture this script enabled is disabled again, so that
+# later refreshes of the package lists do not fetch the i386 lists.
+enabled_here=
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     as_root dpkg --add-architecture i386
+    enabled_here=1
 fi
-install_missing "${packages[@]}"
+if ! install_missing "${packages[@]}"; then
+    [ -z "$enabled_here" ] || as_root dpkg --remove-architecture i386 || true
+    exit 1
+fi

@@ -21,14 +21,15 @@ cmake --build --preset windows -j "$(nproc)"
 cmake --preset windows-d3dx9 >/dev/null
 cmake --build --preset windows-d3dx9 -j "$(nproc)"
 
-# The 32-bit Windows build, only where 32-bit programs run; its tests report themselves skipped
-# elsewhere.
-if reason=$(scripts/runs-32-bit-code.sh 2>&1); then
-    scripts/install-wine-x86-deps.sh
+# The 32-bit Windows build, only where 32-bit programs run and its packages can be installed; its
+# tests report themselves skipped elsewhere.
+if ! reason=$(scripts/runs-32-bit-code.sh 2>&1); then
+    echo "Not building the 32-bit Windows build (windows-x86): $reason"
+elif ! scripts/install-wine-x86-deps.sh; then
+    echo "Not building the 32-bit Windows build (windows-x86): its packages could not be installed"
+else
     cmake --preset windows-x86 >/dev/null
     cmake --build --preset windows-x86 -j "$(nproc)"
-else
-    echo "Not building the 32-bit Windows build (windows-x86): $reason"
 fi
 
 # The browser build (Emscripten), whose pages the web tests open in Chromium.
