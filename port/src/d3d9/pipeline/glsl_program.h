@@ -17,6 +17,7 @@ enum VertexAttribute : GLuint {
 
 // Compiles the two shaders (each the dialect's prelude, then defines, then the source) and links
 // them with the named attributes at locations 0, 1, 2... in order. Returns the program, or 0
-// after writing the compiler's or linker's log to stderr. The context must be current.
+// after writing the compiler's or linker's log to stderr. The shader compiler's memory is given
+// back afterwards (glReleaseShaderCompiler). The context must be current.
 GLuint BuildProgram(const std::string& defines, const char* vertexSource,
                     const char* fragmentSource, std::initializer_list<const char*> attributes);
