@@ -3,8 +3,9 @@
 // Implements: the records, constants and interfaces that boxring, texcross, their tools and our
 // D3DX use, with the platform's values, method names and argument orders. The interfaces are
 // abstract classes with reference counting; port/src/d3d9 implements them with OpenGL ES 2.0
-// calls: the fixed-function pipeline as generated GLSL programs, a framebuffer object as the back
-// buffer, textures kept in system memory and uploaded at their first draw.
+// calls: the fixed-function pipeline as generated GLSL programs, the back buffer in the window's
+// own framebuffer while the window has its size (else in a framebuffer object), textures kept in
+// system memory and uploaded at their first draw.
 // Leaves out: every method nobody here calls (QueryInterface included), full-screen devices,
 // shaders, vertex declarations, stencil.
 // Knowingly differs: only windowed devices; MANAGED and DEFAULT pools behave alike for buffers;

@@ -4,7 +4,7 @@
 // their tools use: window classes and windows, one message queue, the asynchronous key state,
 // message boxes, the working directory, and the two runtime helpers (_get_pgmptr, strcpy_s) that
 // the host's C library lacks. Windows live on SDL2 on the desktop and in the page in a browser
-// (port/src/win32/desktop, port/src/win32/web).
+// (port/src/hosts/desktop, port/src/hosts/web).
 // Leaves out: everything else, including Unicode window functions and GDI.
 // Knowingly differs: types have the widths of 32-bit Windows (LONG is int32_t, never long), while
 // handles and pointer-sized integers follow the host's pointer size; calling-convention macros are

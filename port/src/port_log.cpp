@@ -5,9 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace {
-
-bool InfoWanted() {
+bool PortLogInfoWanted() {
     static const bool wanted = [] {
         const char* level = std::getenv("PORT_LOG_LEVEL");
         return level != nullptr && std::strcmp(level, "info") == 0;
@@ -15,10 +13,8 @@ bool InfoWanted() {
     return wanted;
 }
 
-} // namespace
-
 void PortLogInfo(const char* format, ...) {
-    if (!InfoWanted()) {
+    if (!PortLogInfoWanted()) {
         return;
     }
     va_list arguments;

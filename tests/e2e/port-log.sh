@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # port-log.sh CAPTURE_TOOL: a capture writes nothing on standard error; with PORT_LOG_LEVEL=info it
-# writes one line each for the window, the OpenGL renderer, and each back buffer and swap interval
-# (the device is created with interval ONE and reset to IMMEDIATE), with the sizes asked for.
+# writes one line each for the window, the OpenGL renderer, each back buffer and swap interval
+# (the device is created with interval ONE and reset to IMMEDIATE), with the sizes asked for, and
+# the GL calls of each frame presented.
 source "$(dirname "$0")/session.sh"
 
 cd "$SESSION_DIR"
@@ -17,6 +18,7 @@ expected=(
     '^d3d9: swap interval asked 1, granted -?[0-9]+$'
     '^d3d9: back buffer 320 x 200$'
     '^d3d9: swap interval asked 0, granted -?[0-9]+$'
+    '^d3d9: frame 1 GL calls: made [0-9]+, skipped [0-9]+: gl[A-Za-z0-9]+ [0-9]+(, gl[A-Za-z0-9]+ [0-9]+)*$'
 )
 [ "$(wc -l <told.log)" -eq ${#expected[@]} ] || fail "PORT_LOG_LEVEL=info gave: $(cat told.log)"
 line=0

@@ -2,7 +2,7 @@
 // top, stretched over the client area when the window has another size than the back buffer.
 #include "test_device.h"
 
-#include "../../port/src/win32/desktop/sdl_window.h"
+#include "../../port/src/hosts/desktop/sdl_window.h"
 
 #include <SDL.h>
 #include <SDL_syswm.h>

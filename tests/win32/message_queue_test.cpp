@@ -1,7 +1,7 @@
 // The message queue: order, WM_QUIT last, filters, and the ways a window is closed.
 #include "recording_window.h"
 
-#include "../../port/src/win32/desktop/sdl_window.h"
+#include "../../port/src/hosts/desktop/sdl_window.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>

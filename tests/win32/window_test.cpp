@@ -1,7 +1,7 @@
 // Windows: the frame, what the host window looks like, and resizing.
 #include "recording_window.h"
 
-#include "../../port/src/win32/desktop/sdl_window.h"
+#include "../../port/src/hosts/desktop/sdl_window.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@ BufferBytes::BufferBytes(std::shared_ptr<GlContext> context, UINT length)
 
 BufferBytes::~BufferBytes() {
     if (name_ != 0 && generation_ == context_->Generation() && context_->MakeCurrent()) {
-        context_->Cache().DeleteBuffer(name_);
+        context_->Gl().DeleteBuffer(name_);
     }
 }
 
@@ -27,15 +27,21 @@ HRESULT BufferBytes::Unlock() {
     return D3D_OK;
 }
 
+bool BufferBytes::Uploaded() const {
+    return !changed_ && name_ != 0 && generation_ == context_->Generation();
+}
+
 void BufferBytes::Bind(GLenum target) {
+    GlSeam* gl = &context_->Gl();
     if (name_ == 0 || generation_ != context_->Generation()) {
-        glGenBuffers(1, &name_);
+        GL_CALL(gl, glGenBuffers)(1, &name_);
         generation_ = context_->Generation();
         changed_ = true;
     }
-    context_->Cache().BindBuffer(target, name_);
+    gl->BindBuffer(target, name_);
     if (changed_) {
-        glBufferData(target, (GLsizeiptr)bytes_.size(), bytes_.data(), GL_STATIC_DRAW);
+        GL_CALL(gl, glBufferData)
+        (target, (GLsizeiptr)bytes_.size(), bytes_.data(), GL_STATIC_DRAW);
         changed_ = false;
     }
 }

@@ -21,8 +21,8 @@ class BufferBytes {
     HRESULT Unlock();
 
     UINT Length() const { return (UINT)bytes_.size(); }
-    // True when the bytes may differ from the GL buffer's.
-    bool Changed() const { return changed_; }
+    // True when the context's GL buffer holds the bytes as they are.
+    bool Uploaded() const;
     // Binds the GL buffer to the target, uploading the bytes first when they may have changed or
     // the context has none of them. The context must be current.
     void Bind(GLenum target);

@@ -40,8 +40,8 @@ Device::~Device() {
     ReplaceReference(&indices_, (IndexBuffer*)nullptr);
     ReplaceReference(&texture_, (Texture*)nullptr);
     if (generation_ == context_->Generation() && context_->MakeCurrent()) {
-        renderTarget_.Destroy(&context_->Cache());
-        fixedFunction_.Destroy(&context_->Cache());
+        renderTarget_.Destroy(&context_->Gl());
+        fixedFunction_.Destroy(&context_->Gl());
     }
     direct3d_->Release();
 }
@@ -51,7 +51,7 @@ HRESULT Device::Initialise(D3DPRESENT_PARAMETERS* parameters) {
         return D3DERR_INVALIDCALL;
     }
     GLint largest = 0;
-    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+    GL_CALL(&context_->Gl(), glGetIntegerv)(GL_MAX_TEXTURE_SIZE, &largest);
     maxTextureSize_ = (UINT)std::min(largest, LARGEST_TEXTURE_SIDE);
     const HRESULT result = ApplyParameters(parameters);
     if (SUCCEEDED(result)) {
@@ -87,7 +87,7 @@ HRESULT Device::ApplyParameters(D3DPRESENT_PARAMETERS* parameters) {
     const bool withDepth = parameters->EnableAutoDepthStencil != FALSE;
     discardsAtPresent_ = parameters->SwapEffect == D3DSWAPEFFECT_DISCARD;
     if (!renderTarget_.Create(width, height, withDepth, context_->BackBufferFormat(),
-                              WindowHolds(width, height, withDepth), &context_->Cache())) {
+                              BackBufferFitsWindow(width, height, withDepth), &context_->Gl())) {
         return D3DERR_OUTOFVIDEOMEMORY;
     }
     hasDepthBuffer_ = withDepth;
@@ -110,7 +110,8 @@ void Device::ResetState() {
     ReplaceReference(&indices_, (IndexBuffer*)nullptr);
     ReplaceReference(&texture_, (Texture*)nullptr);
     SetDefaultState(&state_, hasDepthBuffer_);
-    versions_.MarkStale(FEEDS_PROGRAM | FEEDS_TRANSFORMS | FEEDS_LIGHTING);
+    versions_.MarkStale(~0u);
+    program_ = nullptr;
     inScene_ = false;
 }
 
@@ -148,14 +149,24 @@ bool Device::ReadyToDraw() {
     }
     if (!placed_) {
         const bool inWindow =
-            WindowHolds(renderTarget_.Width(), renderTarget_.Height(), hasDepthBuffer_);
-        placed_ = renderTarget_.Place(inWindow, &context_->Cache());
+            BackBufferFitsWindow(renderTarget_.Width(), renderTarget_.Height(), hasDepthBuffer_);
+        placed_ = renderTarget_.MoveInOrOut(inWindow, &context_->Gl());
+        // A framebuffer made for it binds its colour texture.
+        ForgetPrepared(PART_SAMPLER);
     }
     return placed_;
 }
 
-bool Device::WindowHolds(UINT width, UINT height, bool withDepth) const {
-    return discardsAtPresent_ && context_->WindowHolds(width, height, withDepth);
+void Device::ForgetPrepared(unsigned parts) {
+    for (unsigned index = 0; index < PART_COUNT; ++index) {
+        if ((parts >> index) & 1u) {
+            prepared_[index] = 0;
+        }
+    }
+}
+
+bool Device::BackBufferFitsWindow(UINT width, UINT height, bool withDepth) const {
+    return discardsAtPresent_ && context_->WindowFits(width, height, withDepth);
 }
 
 HRESULT Device::TestCooperativeLevel() {
@@ -177,9 +188,9 @@ HRESULT Device::Reset(D3DPRESENT_PARAMETERS* presentationParameters) {
     if (generation_ != context_->Generation() && backBuffer_.Held() == 0 &&
         context_->MakeCurrent()) {
         // The context was lost and is back without any of the device's GL objects: make them anew.
-        renderTarget_.Forget();
-        fixedFunction_.Forget();
-        context_->Cache().Invalidate();
+        renderTarget_.DropLostObjects();
+        fixedFunction_.DropLostObjects();
+        context_->Gl().Invalidate();
         generation_ = context_->Generation();
     }
     // The application must have let go of the back buffer; a failed reset leaves the device
@@ -294,6 +305,6 @@ HRESULT Device::GetRenderTargetData(IDirect3DSurface9* renderTarget,
     if (const HRESULT reachable = BackBufferReachable(); reachable != D3D_OK) {
         return reachable;
     }
-    renderTarget_.Read(destination->pixels.data(), &context_->Cache());
+    renderTarget_.Read(destination->pixels.data(), &context_->Gl());
     return D3D_OK;
 }

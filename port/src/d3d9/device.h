@@ -1,7 +1,8 @@
-// The Direct3D 9 device on OpenGL ES 2.0. Setters record state (device_state.h, render_states.h);
-// the GL calls that apply it happen at draw time (apply_state.cpp), through the context's GL state
-// cache, drawing with the fixed-function programs (pipeline/); the back buffer is a framebuffer
-// object that Present shows in the window (gl_context.h).
+// The Direct3D 9 device on OpenGL ES 2.0. Setters record state and mark the parts of the draw made
+// from it (device_state.h, render_states.h); one function at draw time turns what is stale into GL
+// calls (prepare_draw.cpp), through the context's GL seam (gl_seam.h), drawing with the
+// fixed-function programs (pipeline/). The back buffer lives in the window or in a framebuffer
+// object of its own (render_target.h), and Present shows it (gl_context.h).
 #pragma once
 
 #include "buffers.h"
@@ -12,6 +13,7 @@
 #include "render_target.h"
 #include "surface.h"
 #include "texture.h"
+#include "translate.h"
 
 #include <chrono>
 #include <memory>
@@ -27,6 +29,8 @@ class Device : public RefCounted<IDirect3DDevice9> {
     HRESULT Initialise(D3DPRESENT_PARAMETERS* parameters);
 
     const std::shared_ptr<GlContext>& Context() const { return context_; }
+    // The parts' versions: which parts of the draw the calls so far made stale.
+    const StateVersions& Versions() const { return versions_; }
     // The largest texture side the context takes, at most 8192 as Direct3D 9 hardware reports.
     UINT MaxTextureSize() const { return maxTextureSize_; }
     void SimulateLoss();
@@ -90,7 +94,19 @@ class Device : public RefCounted<IDirect3DDevice9> {
     // before the frame's first clear or draw.
     bool ReadyToDraw();
     // Whether the back buffer may live in the window's own framebuffer now.
-    bool WindowHolds(UINT width, UINT height, bool withDepth) const;
+    bool BackBufferFitsWindow(UINT width, UINT height, bool withDepth) const;
+
+    // Makes in GL what is stale of the parts of the draw (prepare_draw.cpp), in their order:
+    // program, transforms, lighting, raster, sampler, vertex input. The context must be current
+    // and the draw's arguments checked. False when the program or the texture cannot be made: the
+    // draw is then refused.
+    bool PrepareDraw(const VertexLayout& layout, INT baseVertex);
+    // Whether the draw last made the part at an older version than the setters' (or never).
+    bool Stale(DrawPart part) const { return prepared_[PartIndex(part)] != versions_.Of(part); }
+    void MarkPrepared(DrawPart part) { prepared_[PartIndex(part)] = versions_.Of(part); }
+    // Makes the parts again at the next draw, where the GL seam drops what the context still
+    // holds: for what used the context in between.
+    void ForgetPrepared(unsigned parts);
 
     IDirect3D9* direct3d_;
     std::shared_ptr<GlContext> context_;
@@ -107,11 +123,16 @@ class Device : public RefCounted<IDirect3DDevice9> {
     bool placed_ = false;
     bool inScene_ = false;
 
-    DeviceState state_;
+    DeviceState state_ = {};
     StateVersions versions_;
-    // The program key and the version of the state it was made at.
-    ProgramKey key_ = {};
-    unsigned keyVersion_ = 0;
+    // The versions of the parts the draw last made; 0, behind every version, at first.
+    unsigned prepared_[PART_COUNT] = {};
+    // The program of the last draw, and the base vertex its vertex input was made for.
+    FixedFunctionProgram* program_ = nullptr;
+    INT preparedBaseVertex_ = 0;
+    // Frames presented, and the GL calls counted at the last Present, for the port log.
+    unsigned presented_ = 0;
+    GlCallCounts callsAtPresent_;
     VertexBuffer* streamSource_ = nullptr;
     IndexBuffer* indices_ = nullptr;
     Texture* texture_ = nullptr;

@@ -1,8 +1,7 @@
 // The device's frame: clearing, scenes, draws and presenting.
 #include "device.h"
 
-#include "apply_state.h"
-#include "translate.h"
+#include "../port_log.h"
 
 #include <cstdint>
 
@@ -19,18 +18,18 @@ HRESULT Device::Clear(DWORD count, const D3DRECT* rects, DWORD flags, D3DCOLOR c
     if (!ReadyToDraw()) {
         return D3DERR_INVALIDCALL;
     }
-    GlStateCache& gl = context_->Cache();
+    GlSeam* gl = &context_->Gl();
     GLbitfield mask = 0;
     if (flags & D3DCLEAR_TARGET) {
-        gl.ClearColor((float)((color >> 16) & 0xFF) / 255.0f, (float)((color >> 8) & 0xFF) / 255.0f,
-                      (float)(color & 0xFF) / 255.0f, (float)((color >> 24) & 0xFF) / 255.0f);
+        const D3DCOLORVALUE colour = ColourValueOf(color);
+        gl->ClearColor({colour.r, colour.g, colour.b, colour.a});
         mask |= GL_COLOR_BUFFER_BIT;
     }
     if (flags & D3DCLEAR_ZBUFFER) {
-        gl.ClearDepth(z);
+        gl->ClearDepth(z);
         mask |= GL_DEPTH_BUFFER_BIT;
     }
-    glClear(mask);
+    GL_CALL(gl, glClear)(mask);
     return D3D_OK;
 }
 
@@ -78,20 +77,12 @@ HRESULT Device::DrawIndexedPrimitive(D3DPRIMITIVETYPE type, INT baseVertexIndex,
     if (!ReadyToDraw()) {
         return D3DERR_INVALIDCALL;
     }
-    if (keyVersion_ != versions_.of[PART_PROGRAM]) {
-        key_ = KeyOf(state_, texture_ != nullptr);
-        keyVersion_ = versions_.of[PART_PROGRAM];
-    }
-    const UniformSource uniforms = {state_, versions_, renderTarget_.Width(),
-                                    renderTarget_.Height()};
-    const DrawBindings bindings = {streamSource_, indices_, texture_, *vertexLayout,
-                                   baseVertexIndex};
-    GlStateCache& gl = context_->Cache();
-    if (!fixedFunction_.Use(key_, uniforms, &gl) || !ApplyState(state_, bindings, &gl)) {
+    if (!PrepareDraw(*vertexLayout, baseVertexIndex)) {
         return D3DERR_INVALIDCALL;
     }
-    glDrawElements(shape->mode, shape->indexCount, indexLayout->type,
-                   (const void*)(uintptr_t)((uint64_t)startIndex * indexLayout->size));
+    GL_CALL(&context_->Gl(), glDrawElements)
+    (shape->mode, shape->indexCount, indexLayout->type,
+     (const void*)(uintptr_t)((uint64_t)startIndex * indexLayout->size));
     return D3D_OK;
 }
 
@@ -105,5 +96,15 @@ HRESULT Device::Present(const RECT* sourceRect, const RECT* destRect, HWND destW
         return reachable;
     }
     placed_ = false;
-    return context_->Present(&renderTarget_) ? D3D_OK : D3DERR_INVALIDCALL;
+    const bool presented = context_->Present(&renderTarget_);
+    // Presenting may have drawn with the context (a quad over the window where there is no blit).
+    ForgetPrepared(PART_PROGRAM | PART_RASTER | PART_SAMPLER | PART_VERTEX_INPUT);
+    ++presented_;
+    if (PortLogInfoWanted()) {
+        const GlCallCounts& counts = context_->Gl().Counts();
+        PortLogInfo("d3d9: frame %u GL calls: %s", presented_,
+                    DescribeGlCalls(callsAtPresent_, counts).c_str());
+        callsAtPresent_ = counts;
+    }
+    return presented ? D3D_OK : D3DERR_INVALIDCALL;
 }

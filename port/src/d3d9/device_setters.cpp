@@ -15,16 +15,16 @@ HRESULT Device::SetTransform(D3DTRANSFORMSTATETYPE state, const D3DMATRIX* matri
     switch ((DWORD)state) {
     case D3DTS_WORLD:
         state_.world = *matrix;
-        versions_.MarkStale(FEEDS_TRANSFORMS);
+        versions_.MarkStale(PART_TRANSFORMS);
         return D3D_OK;
     case D3DTS_VIEW:
         // Lights are given in world space and turned by the view.
         state_.view = *matrix;
-        versions_.MarkStale(FEEDS_TRANSFORMS | FEEDS_LIGHTING);
+        versions_.MarkStale(PART_TRANSFORMS | PART_LIGHTING);
         return D3D_OK;
     case D3DTS_PROJECTION:
         state_.projection = *matrix;
-        versions_.MarkStale(FEEDS_TRANSFORMS);
+        versions_.MarkStale(PART_TRANSFORMS);
         return D3D_OK;
     default:
         return D3DERR_INVALIDCALL;
@@ -37,7 +37,7 @@ HRESULT Device::SetMaterial(const D3DMATERIAL9* material) {
     }
     if (std::memcmp(&state_.material, material, sizeof(*material)) != 0) {
         state_.material = *material;
-        versions_.MarkStale(FEEDS_LIGHTING);
+        versions_.MarkStale(PART_LIGHTING);
     }
     return D3D_OK;
 }
@@ -51,7 +51,7 @@ HRESULT Device::SetLight(DWORD index, const D3DLIGHT9* light) {
         return D3DERR_INVALIDCALL;
     }
     state_.lights[index].light = *light;
-    versions_.MarkStale(FEEDS_LIGHTING);
+    versions_.MarkStale(PART_LIGHTING);
     return D3D_OK;
 }
 
@@ -64,7 +64,7 @@ HRESULT Device::LightEnable(DWORD index, BOOL enable) {
         slot.light = DefaultLight();
     }
     slot.enabled = enable ? TRUE : FALSE;
-    versions_.MarkStale(FEEDS_PROGRAM | FEEDS_LIGHTING);
+    versions_.MarkStale(PART_PROGRAM | PART_LIGHTING);
     return D3D_OK;
 }
 
@@ -88,7 +88,7 @@ HRESULT Device::SetTexture(DWORD stage, IDirect3DBaseTexture9* texture) {
     if (ours != texture_) {
         // Whether a texture is bound selects the program.
         ReplaceReference(&texture_, ours);
-        versions_.MarkStale(FEEDS_PROGRAM);
+        versions_.MarkStale(PART_PROGRAM | PART_SAMPLER);
     }
     return D3D_OK;
 }
@@ -97,27 +97,26 @@ HRESULT Device::SetSamplerState(DWORD sampler, D3DSAMPLERSTATETYPE type, DWORD v
     if (sampler != 0) {
         return D3DERR_INVALIDCALL;
     }
+    DWORD* recorded = nullptr;
     switch (type) {
     case D3DSAMP_MAGFILTER:
-        if (!TranslateMagFilter(value)) {
-            return D3DERR_INVALIDCALL;
-        }
-        state_.magFilter = value;
+        recorded = TranslateMagFilter(value) ? &state_.magFilter : nullptr;
         break;
     case D3DSAMP_MINFILTER:
-        if (!TranslateMinFilter(value, D3DTEXF_NONE)) {
-            return D3DERR_INVALIDCALL;
-        }
-        state_.minFilter = value;
+        recorded = TranslateMinFilter(value, D3DTEXF_NONE) ? &state_.minFilter : nullptr;
         break;
     case D3DSAMP_MIPFILTER:
-        if (!TranslateMinFilter(D3DTEXF_POINT, value)) {
-            return D3DERR_INVALIDCALL;
-        }
-        state_.mipFilter = value;
+        recorded = TranslateMinFilter(D3DTEXF_POINT, value) ? &state_.mipFilter : nullptr;
         break;
     default:
+        break;
+    }
+    if (recorded == nullptr) {
         return D3DERR_INVALIDCALL;
+    }
+    if (*recorded != value) {
+        *recorded = value;
+        versions_.MarkStale(PART_SAMPLER);
     }
     return D3D_OK;
 }
@@ -126,7 +125,10 @@ HRESULT Device::SetFVF(DWORD fvf) {
     if (!TranslateVertexFormat(fvf)) {
         return D3DERR_INVALIDCALL;
     }
-    state_.fvf = fvf;
+    if (state_.fvf != fvf) {
+        state_.fvf = fvf;
+        versions_.MarkStale(PART_VERTEX_INPUT);
+    }
     return D3D_OK;
 }
 
@@ -136,9 +138,13 @@ HRESULT Device::SetStreamSource(UINT streamNumber, IDirect3DVertexBuffer9* strea
     if (streamNumber != 0 || (streamData != nullptr && ours == nullptr)) {
         return D3DERR_INVALIDCALL;
     }
-    ReplaceReference(&streamSource_, ours);
-    state_.streamOffset = offsetInBytes;
-    state_.streamStride = stride;
+    if (ours != streamSource_ || offsetInBytes != state_.streamOffset ||
+        stride != state_.streamStride) {
+        ReplaceReference(&streamSource_, ours);
+        state_.streamOffset = offsetInBytes;
+        state_.streamStride = stride;
+        versions_.MarkStale(PART_VERTEX_INPUT);
+    }
     return D3D_OK;
 }
 
@@ -147,6 +153,9 @@ HRESULT Device::SetIndices(IDirect3DIndexBuffer9* indexData) {
     if (indexData != nullptr && ours == nullptr) {
         return D3DERR_INVALIDCALL;
     }
-    ReplaceReference(&indices_, ours);
+    if (ours != indices_) {
+        ReplaceReference(&indices_, ours);
+        versions_.MarkStale(PART_VERTEX_INPUT);
+    }
     return D3D_OK;
 }

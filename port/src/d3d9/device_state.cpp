@@ -24,6 +24,11 @@ void SetDefaultState(DeviceState* state, bool hasDepthBuffer) {
     state->mipFilter = D3DTEXF_NONE;
 }
 
+D3DCOLORVALUE ColourValueOf(D3DCOLOR colour) {
+    const auto channel = [colour](int shift) { return (float)((colour >> shift) & 0xFF) / 255.0f; };
+    return {channel(16), channel(8), channel(0), channel(24)};
+}
+
 D3DLIGHT9 DefaultLight() {
     D3DLIGHT9 light;
     std::memset(&light, 0, sizeof(light));

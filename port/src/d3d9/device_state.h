@@ -1,5 +1,5 @@
 // What a device's setters record, with Direct3D 9's defaults, and which parts of the draw are
-// made from it. The GL calls that apply it happen at draw time (apply_state.cpp), from this
+// made from it. The GL calls that apply it happen at draw time (prepare_draw.cpp), from this
 // record alone.
 #pragma once
 
@@ -29,43 +29,59 @@ struct DeviceState {
     UINT streamStride;
 };
 
-// The parts of a draw that are made from the record and kept until it changes.
+// The parts of a draw that are made from the record and kept until it changes, in the order the
+// draw makes them (prepare_draw.cpp). As bits, so that one value names what a setter feeds.
 enum DrawPart : unsigned {
+    PART_NONE = 0,
     // Which fixed-function program draws (pipeline/program_key.h).
-    PART_PROGRAM,
+    PART_PROGRAM = 1u << 0,
     // The programs' transform uniforms: world, view, projection and the back buffer's size.
-    PART_TRANSFORMS,
+    PART_TRANSFORMS = 1u << 1,
     // Their lighting uniforms: lights, view, material, global ambient.
-    PART_LIGHTING,
-    PART_COUNT,
+    PART_LIGHTING = 1u << 2,
+    // Depth test and function, culling, dithering.
+    PART_RASTER = 1u << 3,
+    // Stage 0's texture and its filters.
+    PART_SAMPLER = 1u << 4,
+    // The vertex format, the stream and the indices.
+    PART_VERTEX_INPUT = 1u << 5,
 };
+const unsigned PART_COUNT = 6;
 
-// What a recorded value feeds: DrawPart bits, or the raster state (depth test and function,
-// culling, dithering), which every draw hands to the GL state cache (gl_state_cache.h).
-enum Feeds : unsigned {
-    FEEDS_NOTHING = 0,
-    FEEDS_PROGRAM = 1u << PART_PROGRAM,
-    FEEDS_TRANSFORMS = 1u << PART_TRANSFORMS,
-    FEEDS_LIGHTING = 1u << PART_LIGHTING,
-    FEEDS_RASTER = 1u << PART_COUNT,
-};
+// The part's place among the parts, from 0 to PART_COUNT - 1.
+inline unsigned PartIndex(DrawPart part) {
+    return (unsigned)__builtin_ctz(part);
+}
 
 // One version per part, raised by the setters whenever something the part is made from changes.
 // Whoever makes a part keeps the version it made it at, and makes it again when that is older;
 // the versions start ahead of any kept one, and only grow.
-struct StateVersions {
-    unsigned of[PART_COUNT] = {1, 1, 1};
-
-    void MarkStale(unsigned feeds) {
-        for (unsigned part = 0; part < PART_COUNT; ++part) {
-            of[part] += (feeds >> part) & 1u;
+class StateVersions {
+  public:
+    StateVersions() {
+        for (unsigned& version : versions_) {
+            version = 1;
         }
     }
+    // Raises the version of every part among parts.
+    void MarkStale(unsigned parts) {
+        for (unsigned index = 0; index < PART_COUNT; ++index) {
+            versions_[index] += (parts >> index) & 1u;
+        }
+    }
+    // The version of one part.
+    unsigned Of(DrawPart part) const { return versions_[PartIndex(part)]; }
+
+  private:
+    unsigned versions_[PART_COUNT];
 };
 
 // The state of a new or reset device: identity transforms, no lights, a zero material, point
 // sampling, and the render states' defaults (render_states.h).
 void SetDefaultState(DeviceState* state, bool hasDepthBuffer);
+
+// A D3DCOLOR's A, R, G and B bytes as floats from 0 to 1.
+D3DCOLORVALUE ColourValueOf(D3DCOLOR colour);
 
 // The light Direct3D uses when a light that was never set is enabled: white, directional,
 // pointing along +Z.

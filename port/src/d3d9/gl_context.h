@@ -1,14 +1,15 @@
 // The Direct3D stand-in's seam to the host it runs on: the GL context on the device window and
 // presenting what was drawn there. The device and everything it makes draw with OpenGL ES 2.0
-// alone (gles2.h); what differs per host sits behind this one interface, with one implementation
-// per host: sdl/ on the desktop (OpenGL 2.1 through SDL2), web/ in the browser (WebGL 1).
+// alone (gles2.h), every call through the context's GL seam (gl_seam.h); what differs per host sits
+// behind this one interface, with one implementation per host: hosts/desktop/ (OpenGL 2.1 through
+// SDL2), hosts/web/ (WebGL 1).
 //
 // A lost context has lost every GL object. While it is lost the device is lost; once the host has
 // a context again, its generation has grown, and the device's Reset makes every GL object anew
 // (buffers and managed textures refill themselves from their copies in system memory).
 #pragma once
 
-#include "gl_state_cache.h"
+#include "gl_seam.h"
 #include "gles2.h"
 
 #include <d3d9.h>
@@ -19,9 +20,11 @@ class RenderTarget;
 
 class GlContext {
   public:
-    // windowDepthBits: the bits of the window framebuffer's depth buffer, 0 when it has none.
-    explicit GlContext(GLint windowDepthBits) : windowDepthBits_(windowDepthBits) {}
     virtual ~GlContext() = default;
+
+    // Asks the window's own framebuffer for the bits of its depth buffer, once, while the context
+    // is current with that framebuffer bound: the host does so as it makes the context.
+    void MeasureWindowDepth() { GL_CALL(&gl_, glGetIntegerv)(GL_DEPTH_BITS, &windowDepthBits_); }
 
     // The window the context draws on.
     virtual HWND Window() const = 0;
@@ -41,8 +44,8 @@ class GlContext {
 
     // True when the window's own framebuffer can hold a back buffer of this size now: it has that
     // size, and a depth buffer of at least Direct3D's 16 bits when one is asked for. The back
-    // buffer then lives there and presenting copies nothing.
-    bool WindowHolds(UINT width, UINT height, bool withDepth) {
+    // buffer may then live there and presenting copies nothing.
+    bool WindowFits(UINT width, UINT height, bool withDepth) {
         int windowWidth = 0;
         int windowHeight = 0;
         WindowSize(&windowWidth, &windowHeight);
@@ -73,13 +76,13 @@ class GlContext {
     // one (the browser takes contexts away and gives them back itself).
     virtual bool Replace() { return false; }
 
-    // What the stand-in has set of the context's state; every GL call of the device, its
-    // resources and presenting that sets such state goes through it.
-    GlStateCache& Cache() { return cache_; }
+    // The one way to call GL in this context.
+    GlSeam& Gl() { return gl_; }
 
   private:
-    GLint windowDepthBits_;
-    GlStateCache cache_;
+    GlSeam gl_;
+    // The bits of the window framebuffer's depth buffer, 0 when it has none.
+    GLint windowDepthBits_ = 0;
 };
 
 // Makes the host's context on the window and makes it current; null with the reason when it

@@ -16,22 +16,27 @@ bool IsMaterialColourSource(DWORD source) {
 
 const RenderStateRow RENDER_STATES[] = {
     {D3DRS_ZENABLE, D3DZB_TRUE, [](DWORD v) { return TranslateDepthEnable(v).has_value(); },
-     FEEDS_RASTER},
+     PART_RASTER},
     {D3DRS_ZFUNC, D3DCMP_LESSEQUAL, [](DWORD v) { return TranslateCompareFunction(v).has_value(); },
-     FEEDS_RASTER},
+     PART_RASTER},
     {D3DRS_CULLMODE, D3DCULL_CCW, [](DWORD v) { return TranslateCullMode(v).has_value(); },
-     FEEDS_RASTER},
-    {D3DRS_DITHERENABLE, FALSE, AnyValue, FEEDS_RASTER},
-    {D3DRS_SHADEMODE, D3DSHADE_GOURAUD, IsDrawnShadeMode, FEEDS_NOTHING},
-    {D3DRS_LIGHTING, TRUE, AnyValue, FEEDS_PROGRAM},
-    {D3DRS_SPECULARENABLE, FALSE, AnyValue, FEEDS_PROGRAM},
-    {D3DRS_LOCALVIEWER, TRUE, AnyValue, FEEDS_PROGRAM},
-    {D3DRS_NORMALIZENORMALS, FALSE, AnyValue, FEEDS_PROGRAM},
-    {D3DRS_AMBIENT, 0, AnyValue, FEEDS_LIGHTING},
-    {D3DRS_SPECULARMATERIALSOURCE, D3DMCS_COLOR2, IsMaterialColourSource, FEEDS_NOTHING},
+     PART_RASTER},
+    {D3DRS_DITHERENABLE, FALSE, AnyValue, PART_RASTER},
+    {D3DRS_SHADEMODE, D3DSHADE_GOURAUD, IsDrawnShadeMode, PART_NONE},
+    {D3DRS_LIGHTING, TRUE, AnyValue, PART_PROGRAM},
+    {D3DRS_SPECULARENABLE, FALSE, AnyValue, PART_PROGRAM},
+    {D3DRS_LOCALVIEWER, TRUE, AnyValue, PART_PROGRAM},
+    {D3DRS_NORMALIZENORMALS, FALSE, AnyValue, PART_PROGRAM},
+    {D3DRS_AMBIENT, 0, AnyValue, PART_LIGHTING},
+    {D3DRS_SPECULARMATERIALSOURCE, D3DMCS_COLOR2, IsMaterialColourSource, PART_NONE},
 };
 
 } // namespace
+
+const RenderStateRow* RenderStateRows(size_t* count) {
+    *count = sizeof(RENDER_STATES) / sizeof(RENDER_STATES[0]);
+    return RENDER_STATES;
+}
 
 const RenderStateRow* RenderStateRowOf(D3DRENDERSTATETYPE state) {
     for (const RenderStateRow& row : RENDER_STATES) {

@@ -5,13 +5,18 @@
 
 #include "device_state.h"
 
+#include <cstddef>
+
 struct RenderStateRow {
     D3DRENDERSTATETYPE state;
     DWORD defaultValue;
     bool (*accepts)(DWORD value);
-    // DrawPart bits (device_state.h).
+    // The DrawPart bits of the parts made from it (device_state.h).
     unsigned feeds;
 };
+
+// Every row, and how many there are.
+const RenderStateRow* RenderStateRows(size_t* count);
 
 // The state's row, or null for a state the stand-in does not support.
 const RenderStateRow* RenderStateRowOf(D3DRENDERSTATETYPE state);

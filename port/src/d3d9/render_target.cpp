@@ -3,21 +3,21 @@
 #include <cstring>
 
 bool RenderTarget::Create(UINT width, UINT height, bool withDepth, GLenum colourFormat,
-                          bool inWindow, GlStateCache* gl) {
+                          bool inWindow, GlSeam* gl) {
     Destroy(gl);
     width_ = width;
     height_ = height;
     withDepth_ = withDepth;
     colourFormat_ = colourFormat;
-    return Enter(inWindow, gl);
+    return BindForDrawing(inWindow, gl);
 }
 
-bool RenderTarget::Place(bool inWindow, GlStateCache* gl) {
-    const bool placed = inWindow ? inWindow_ : framebuffer_ != 0;
-    return placed || Enter(inWindow, gl);
+bool RenderTarget::MoveInOrOut(bool inWindow, GlSeam* gl) {
+    const bool there = inWindow ? inWindow_ : framebuffer_ != 0;
+    return there || BindForDrawing(inWindow, gl);
 }
 
-bool RenderTarget::Enter(bool inWindow, GlStateCache* gl) {
+bool RenderTarget::BindForDrawing(bool inWindow, GlSeam* gl) {
     inWindow_ = inWindow;
     if (inWindow) {
         DestroyFramebuffer(gl);
@@ -29,41 +29,42 @@ bool RenderTarget::Enter(bool inWindow, GlStateCache* gl) {
     return true;
 }
 
-bool RenderTarget::MakeFramebuffer(GlStateCache* gl) {
-    glGenFramebuffers(1, &framebuffer_);
+bool RenderTarget::MakeFramebuffer(GlSeam* gl) {
+    GL_CALL(gl, glGenFramebuffers)(1, &framebuffer_);
     gl->BindFramebuffer(framebuffer_);
     // The size is the window's, rarely a power of two: OpenGL ES 2.0 takes such a texture with
     // edge clamping and without mip levels.
-    glGenTextures(1, &colour_);
+    colour_ = gl->GenTexture();
     gl->BindTexture(colour_);
-    colourFilter_ = GL_NEAREST;
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, colourFilter_);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, colourFilter_);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, (GLsizei)width_, (GLsizei)height_, 0, colourFormat_,
-                 GL_UNSIGNED_BYTE, nullptr);
-    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, colour_, 0);
+    gl->TexParameter(GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    gl->TexParameter(GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    gl->TexParameter(GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    gl->TexParameter(GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    GL_CALL(gl, glTexImage2D)
+    (GL_TEXTURE_2D, 0, GL_RGBA, (GLsizei)width_, (GLsizei)height_, 0, colourFormat_,
+     GL_UNSIGNED_BYTE, nullptr);
+    GL_CALL(gl, glFramebufferTexture2D)
+    (GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, colour_, 0);
     if (withDepth_) {
-        glGenRenderbuffers(1, &depth_);
+        GL_CALL(gl, glGenRenderbuffers)(1, &depth_);
         gl->BindRenderbuffer(depth_);
-        glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT16, (GLsizei)width_,
-                              (GLsizei)height_);
-        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, depth_);
+        GL_CALL(gl, glRenderbufferStorage)
+        (GL_RENDERBUFFER, GL_DEPTH_COMPONENT16, (GLsizei)width_, (GLsizei)height_);
+        GL_CALL(gl, glFramebufferRenderbuffer)
+        (GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, depth_);
     }
-    if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
+    if (GL_CALL(gl, glCheckFramebufferStatus)(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
         DestroyFramebuffer(gl);
         return false;
     }
     return true;
 }
 
-void RenderTarget::Destroy(GlStateCache* gl) {
-    presentQuad_.Destroy(gl);
+void RenderTarget::Destroy(GlSeam* gl) {
     DestroyFramebuffer(gl);
 }
 
-void RenderTarget::DestroyFramebuffer(GlStateCache* gl) {
+void RenderTarget::DestroyFramebuffer(GlSeam* gl) {
     if (framebuffer_ == 0) {
         return;
     }
@@ -75,33 +76,16 @@ void RenderTarget::DestroyFramebuffer(GlStateCache* gl) {
     framebuffer_ = colour_ = depth_ = 0;
 }
 
-void RenderTarget::Forget() {
-    presentQuad_.Forget();
+void RenderTarget::DropLostObjects() {
     framebuffer_ = colour_ = depth_ = 0;
 }
 
-bool RenderTarget::DrawToWindow(int windowWidth, int windowHeight, GlStateCache* gl) {
-    gl->BindFramebuffer(0);
-    gl->Viewport(windowWidth, windowHeight);
-    const bool sameSize = windowWidth == (int)width_ && windowHeight == (int)height_;
-    const GLint filter = sameSize ? GL_NEAREST : GL_LINEAR;
-    gl->BindTexture(colour_);
-    if (filter != colourFilter_) {
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
-        colourFilter_ = filter;
-    }
-    const bool drawn = presentQuad_.Draw(gl);
-    gl->BindFramebuffer(framebuffer_);
-    gl->Viewport((GLsizei)width_, (GLsizei)height_);
-    return drawn;
-}
-
-void RenderTarget::Read(BYTE* pixels, GlStateCache* gl) const {
+void RenderTarget::Read(BYTE* pixels, GlSeam* gl) const {
     // llvmpipe may otherwise hand back a frame that is still being drawn.
-    glFinish();
-    gl->PixelStore(GL_PACK_ALIGNMENT, 4);
-    glReadPixels(0, 0, (GLsizei)width_, (GLsizei)height_, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
+    GL_CALL(gl, glFinish)();
+    gl->PackAlignment(4);
+    GL_CALL(gl, glReadPixels)
+    (0, 0, (GLsizei)width_, (GLsizei)height_, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
     // GL hands the rows bottom first, each pixel R, G, B, A: turn the rows over, swapping R and B,
     // in place. A middle row is its own partner.
     const size_t rowBytes = (size_t)width_ * 4;

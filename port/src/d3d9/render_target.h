@@ -9,8 +9,7 @@
 // back rows in Direct3D's order.
 #pragma once
 
-#include "gl_state_cache.h"
-#include "pipeline/present_quad.h"
+#include "gl_seam.h"
 
 #include <d3d9.h>
 
@@ -21,44 +20,40 @@ class RenderTarget {
     // (GlContext::BackBufferFormat). Leaves it bound for drawing. False when OpenGL cannot make a
     // complete framebuffer.
     bool Create(UINT width, UINT height, bool withDepth, GLenum colourFormat, bool inWindow,
-                GlStateCache* gl);
+                GlSeam* gl);
     // Moves the back buffer into the window or out of it, between frames, since what it held may
-    // go at Present. False when OpenGL cannot make a complete framebuffer.
-    bool Place(bool inWindow, GlStateCache* gl);
+    // go at Present; binds its texture when it makes a framebuffer. False when OpenGL cannot make
+    // a complete framebuffer.
+    bool MoveInOrOut(bool inWindow, GlSeam* gl);
     // Deletes the GL objects; the context must be current.
-    void Destroy(GlStateCache* gl);
+    void Destroy(GlSeam* gl);
     // Drops the GL objects of a lost context, whose names died with it.
-    void Forget();
-
-    // Draws the back buffer as a textured quad over the window's framebuffer, of the given size,
-    // then binds the back buffer for drawing again: presenting where there is no blit. False
-    // when the present program does not build.
-    bool DrawToWindow(int windowWidth, int windowHeight, GlStateCache* gl);
+    void DropLostObjects();
 
     // Waits for drawing to finish and copies the pixels as Direct3D lays out an X8R8G8B8
     // surface: B, G, R, X bytes, top row first, rows packed (4 x width bytes).
-    void Read(BYTE* pixels, GlStateCache* gl) const;
+    void Read(BYTE* pixels, GlSeam* gl) const;
 
     bool InWindow() const { return inWindow_; }
     // The framebuffer drawn to: 0, the window's, while the back buffer is in the window.
     GLuint Framebuffer() const { return framebuffer_; }
+    // The colour texture of the back buffer's own framebuffer; 0 while it is in the window.
+    GLuint ColourTexture() const { return colour_; }
     UINT Width() const { return width_; }
     UINT Height() const { return height_; }
 
   private:
     // Binds the window's framebuffer, or makes the back buffer's own and binds it, and sets the
     // viewport over it. False when OpenGL cannot make a complete framebuffer.
-    bool Enter(bool inWindow, GlStateCache* gl);
+    bool BindForDrawing(bool inWindow, GlSeam* gl);
     // Makes the framebuffer object and its buffers and binds it. False when it is incomplete.
-    bool MakeFramebuffer(GlStateCache* gl);
+    bool MakeFramebuffer(GlSeam* gl);
     // Deletes the framebuffer object and its buffers, if there are any.
-    void DestroyFramebuffer(GlStateCache* gl);
+    void DestroyFramebuffer(GlSeam* gl);
 
-    PresentQuad presentQuad_;
     GLuint framebuffer_ = 0;
     GLuint colour_ = 0;
     GLuint depth_ = 0;
-    GLint colourFilter_ = 0;
     GLenum colourFormat_ = 0;
     UINT width_ = 0;
     UINT height_ = 0;

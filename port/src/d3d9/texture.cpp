@@ -47,7 +47,7 @@ Texture::Texture(std::shared_ptr<GlContext> context, UINT width, UINT height, UI
 
 Texture::~Texture() {
     if (name_ != 0 && generation_ == context_->Generation() && context_->MakeCurrent()) {
-        context_->Cache().DeleteTexture(name_);
+        context_->Gl().DeleteTexture(name_);
     }
 }
 
@@ -91,36 +91,32 @@ HRESULT Texture::UnlockRect(UINT level) {
     return D3D_OK;
 }
 
+bool Texture::Uploaded() const {
+    return !changed_ && name_ != 0 && generation_ == context_->Generation();
+}
+
 bool Texture::Bind() {
+    GlSeam* gl = &context_->Gl();
     if (name_ == 0 || generation_ != context_->Generation()) {
-        glGenTextures(1, &name_);
+        name_ = gl->GenTexture();
         generation_ = context_->Generation();
         changed_ = true;
     }
-    context_->Cache().BindTexture(name_);
+    gl->BindTexture(name_);
     return !changed_ || Upload();
 }
 
-void Texture::SetFilters(GLint minFilter, GLint magFilter) {
-    if (minFilter != minFilter_) {
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter);
-        minFilter_ = minFilter;
-    }
-    if (magFilter != magFilter_) {
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, magFilter);
-        magFilter_ = magFilter;
-    }
-}
-
 bool Texture::Upload() {
-    while (glGetError() != GL_NO_ERROR) {
+    GlSeam* gl = &context_->Gl();
+    while (GL_CALL(gl, glGetError)() != GL_NO_ERROR) {
     }
     // A mip filter while the levels are given: a driver may then make room for the whole chain
     // with level 0 (Mesa does), instead of for level 0 alone, to be copied into a chain of all
-    // levels at the first draw and held twice until then.
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST_MIPMAP_NEAREST);
+    // levels at the first draw and held twice until then. The draw sets the filters it samples
+    // with afterwards.
+    gl->TexParameter(GL_TEXTURE_MIN_FILTER, GL_NEAREST_MIPMAP_NEAREST);
     // The first row given becomes t = 0, which is where Direct3D puts v = 0: the top row.
-    context_->Cache().PixelStore(GL_UNPACK_ALIGNMENT, 4);
+    gl->UnpackAlignment(4);
     bool converted = true;
     try {
         // One buffer, level 0's size, takes each level in turn.
@@ -128,18 +124,15 @@ bool Texture::Upload() {
         for (size_t level = 0; level < levels_.size(); ++level) {
             const Level& given = levels_[level];
             ConvertToRgba(given.texels, format_ == D3DFMT_X8R8G8B8, rgba.data());
-            glTexImage2D(GL_TEXTURE_2D, (GLint)level, GL_RGBA, (GLsizei)given.width,
-                         (GLsizei)given.height, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+            GL_CALL(gl, glTexImage2D)
+            (GL_TEXTURE_2D, (GLint)level, GL_RGBA, (GLsizei)given.width, (GLsizei)given.height, 0,
+             GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
         }
     } catch (const std::bad_alloc&) {
         converted = false;
     }
-    // The default sampler state of Direct3D: point sampling, no mip filter.
-    minFilter_ = magFilter_ = GL_NEAREST;
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter_);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, magFilter_);
-    if (glGetError() != GL_NO_ERROR || !converted) {
-        context_->Cache().DeleteTexture(name_);
+    if (GL_CALL(gl, glGetError)() != GL_NO_ERROR || !converted) {
+        gl->DeleteTexture(name_);
         name_ = 0;
         return false;
     }

@@ -27,8 +27,8 @@ class Texture : public RefCounted<IDirect3DTexture9> {
                      DWORD flags) override;
     HRESULT UnlockRect(UINT level) override;
 
-    // True when the levels may differ from the GL texture's.
-    bool Changed() const { return changed_; }
+    // True when the context's GL texture holds the levels as they are.
+    bool Uploaded() const;
     // False for a texture made with fewer levels than down to 1 x 1: OpenGL takes that as
     // incomplete with a mip filter, where Direct3D samples the levels there are.
     bool HasFullChain() const { return fullChain_; }
@@ -37,8 +37,6 @@ class Texture : public RefCounted<IDirect3DTexture9> {
     // context must be current. False, with no GL texture kept, when GL cannot hold it or the
     // memory for the upload is not there.
     bool Bind();
-    // Sets the bound texture's filters where they differ from what it has.
-    void SetFilters(GLint minFilter, GLint magFilter);
 
   private:
     struct Level {
@@ -57,6 +55,4 @@ class Texture : public RefCounted<IDirect3DTexture9> {
     bool changed_ = true;
     GLuint name_ = 0;
     unsigned generation_ = 0;
-    GLint minFilter_ = GL_NEAREST;
-    GLint magFilter_ = GL_NEAREST;
 };

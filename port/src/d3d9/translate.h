@@ -9,7 +9,7 @@
 
 #include <optional>
 
-// Culling: every draw makes Direct3D's front faces GL's front faces (apply_state.cpp), so
+// Culling: every draw makes Direct3D's front faces GL's front faces (prepare_draw.cpp), so
 // D3DCULL_CCW, which culls faces winding counter-clockwise on screen, culls GL_BACK.
 struct CullSetting {
     bool enabled;

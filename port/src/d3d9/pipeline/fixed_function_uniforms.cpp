@@ -71,10 +71,7 @@ TransformUniforms ComputeTransforms(const DeviceState& state, UINT width, UINT h
 LightingUniforms ComputeLighting(const DeviceState& state) {
     LightingUniforms uniforms = {};
     const D3DMATERIAL9& material = state.material;
-    const DWORD ambient = state.renderStates[D3DRS_AMBIENT];
-    const D3DCOLORVALUE global = {(float)((ambient >> 16) & 0xFF) / 255.0f,
-                                  (float)((ambient >> 8) & 0xFF) / 255.0f,
-                                  (float)(ambient & 0xFF) / 255.0f, 1.0f};
+    const D3DCOLORVALUE global = ColourValueOf(state.renderStates[D3DRS_AMBIENT]);
     Product(material.Ambient, global, uniforms.sceneColour);
     uniforms.sceneColour[0] += material.Emissive.r;
     uniforms.sceneColour[1] += material.Emissive.g;

@@ -2,7 +2,7 @@
 // speaks.
 #pragma once
 
-#include "../gles2.h"
+#include "../gl_seam.h"
 
 #include <initializer_list>
 #include <string>
@@ -19,5 +19,5 @@ enum VertexAttribute : GLuint {
 // them with the named attributes at locations 0, 1, 2... in order. Returns the program, or 0
 // after writing the compiler's or linker's log to stderr. The shader compiler's memory is given
 // back afterwards (glReleaseShaderCompiler). The context must be current.
-GLuint BuildProgram(const std::string& defines, const char* vertexSource,
+GLuint BuildProgram(GlSeam* gl, const std::string& defines, const char* vertexSource,
                     const char* fragmentSource, std::initializer_list<const char*> attributes);

@@ -120,22 +120,3 @@ void main() {
     gl_FragColor = colour;
 }
 )glsl";
-
-const char PRESENT_VERTEX_SHADER[] = R"glsl(
-attribute vec4 a_corner;
-varying vec2 v_texCoord;
-
-void main() {
-    gl_Position = vec4(a_corner.xy, 0.0, 1.0);
-    v_texCoord = a_corner.zw;
-}
-)glsl";
-
-const char PRESENT_FRAGMENT_SHADER[] = R"glsl(
-uniform sampler2D u_backBuffer;
-varying vec2 v_texCoord;
-
-void main() {
-    gl_FragColor = texture2D(u_backBuffer, v_texCoord);
-}
-)glsl";

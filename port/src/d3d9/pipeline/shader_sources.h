@@ -8,10 +8,6 @@
 extern const char FIXED_FUNCTION_VERTEX_SHADER[];
 extern const char FIXED_FUNCTION_FRAGMENT_SHADER[];
 
-// The back buffer's colour texture drawn over the window.
-extern const char PRESENT_VERTEX_SHADER[];
-extern const char PRESENT_FRAGMENT_SHADER[];
-
 // The dialect preludes: desktop OpenGL 2.1, and OpenGL ES 2.0 / WebGL 1, whose fragment shaders
 // also need a default precision.
 extern const char GLSL_120_PRELUDE[];

@@ -4,10 +4,11 @@
 // which shows the canvas: until the next display refresh with swap interval 1, at once with 0. The
 // page may take the context away (the GPU process restarts, or WEBGL_lose_context): the device is
 // lost until the browser restores it, and the restored context is a new generation.
-#include "../gl_context.h"
-#include "../render_target.h"
+#include "../../d3d9/gl_context.h"
+#include "../../d3d9/render_target.h"
 
-#include "../../win32/web/canvas_window.h"
+#include "canvas_window.h"
+#include "present_quad.h"
 
 #include <emscripten.h>
 #include <emscripten/html5.h>
@@ -74,10 +75,8 @@ void EnableExtensions(EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context) {
 
 class WebGlContext : public GlContext {
   public:
-    WebGlContext(HWND window, std::string selector, EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context,
-                 GLint canvasDepthBits)
-        : GlContext(canvasDepthBits), window_(window), selector_(std::move(selector)),
-          context_(context) {}
+    WebGlContext(HWND window, std::string selector, EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context)
+        : window_(window), selector_(std::move(selector)), context_(context) {}
     ~WebGlContext() override { emscripten_webgl_destroy_context(context_); }
     WebGlContext(const WebGlContext&) = delete;
     WebGlContext& operator=(const WebGlContext&) = delete;
@@ -116,7 +115,7 @@ class WebGlContext : public GlContext {
             int width = 0;
             int height = 0;
             WindowSize(&width, &height);
-            if (!backBuffer->DrawToWindow(width, height, &Cache())) {
+            if (!presentQuad_.Draw(*backBuffer, width, height, Generation(), &Gl())) {
                 return false;
             }
         }
@@ -145,6 +144,7 @@ class WebGlContext : public GlContext {
     EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context_;
     unsigned extensionsGeneration_ = 0;
     int interval_ = 1;
+    PresentQuad presentQuad_;
 };
 
 } // namespace
@@ -177,7 +177,7 @@ std::shared_ptr<GlContext> CreateGlContext(HWND window, HRESULT* failure) {
     }
     port_web_watch_context(selector.c_str());
     EnableExtensions(context);
-    GLint canvasDepthBits = 0;
-    glGetIntegerv(GL_DEPTH_BITS, &canvasDepthBits);
-    return std::make_shared<WebGlContext>(window, selector, context, canvasDepthBits);
+    auto created = std::make_shared<WebGlContext>(window, selector, context);
+    created->MeasureWindowDepth();
+    return created;
 }

@@ -3,7 +3,7 @@
 // exit code 1, as dismissing any box here does. The process that shows the box (SDL forks one on
 // X11) ends with the program however the program ends, SIGKILL included: it holds the program's
 // connection to the X server, so while it lived the program's window stayed on the screen too.
-#include "../host_message_box.h"
+#include "../../win32/host_message_box.h"
 #include "sdl_window.h"
 #include "video.h"
 

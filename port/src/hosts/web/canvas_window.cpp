@@ -1,8 +1,8 @@
 // Windows in the page: each a canvas under a caption bar, made by the page's script.
 #include "canvas_window.h"
 
-#include "../window_backend.h"
-#include "../window_table.h"
+#include "../../win32/window_backend.h"
+#include "../../win32/window_table.h"
 #include "page_host.h"
 
 #include <string>

@@ -1,7 +1,7 @@
 // The page's close buttons, turned into WM_CLOSE.
-#include "../host_events.h"
+#include "../../win32/host_events.h"
 
-#include "../window_table.h"
+#include "../../win32/window_table.h"
 #include "page_host.h"
 
 std::vector<MSG> TakeHostEvents() {

@@ -1,13 +1,14 @@
 // The desktop host's GL context: OpenGL 2.1 made through SDL2 on the SDL window behind the device
 // window. The context is never lost. A back buffer of the window's size is drawn in the window's
 // own framebuffer, and presenting swaps the window's buffers; any other is blitted to the window
-// first.
-#include "../gl_context.h"
-#include "../render_target.h"
+// first, a plain copy on the calling thread (drawing it as a textured quad would be a second
+// rasterising pass).
+#include "../../d3d9/gl_context.h"
+#include "../../d3d9/render_target.h"
 
 #include "../../port_log.h"
-#include "../../win32/desktop/sdl_window.h"
-#include "../../win32/desktop/x11_errors.h"
+#include "sdl_window.h"
+#include "x11_errors.h"
 
 #include <GLES2/gl2ext.h>
 #include <SDL.h>
@@ -25,8 +26,8 @@ const GLenum DRAW_FRAMEBUFFER = 0x8CA9;
 
 // What the shared device code calls beyond OpenGL 2.1: framebuffer objects with their blit (core
 // from 3.0) and glClearDepthf (core from 4.1, ARB_ES2_compatibility before).
-bool HasWhatTheDeviceCalls() {
-    const char* version = (const char*)glGetString(GL_VERSION);
+bool HasWhatTheDeviceCalls(GlSeam* gl) {
+    const char* version = (const char*)GL_CALL(gl, glGetString)(GL_VERSION);
     int major = 0;
     int minor = 0;
     if (version == nullptr || std::sscanf(version, "%d.%d", &major, &minor) != 2) {
@@ -42,8 +43,8 @@ bool HasWhatTheDeviceCalls() {
 
 class SdlGlContext : public GlContext {
   public:
-    SdlGlContext(HWND window, SDL_Window* host, SDL_GLContext context, GLint windowDepthBits)
-        : GlContext(windowDepthBits), window_(window), host_(host), context_(context),
+    SdlGlContext(HWND window, SDL_Window* host, SDL_GLContext context)
+        : window_(window), host_(host), context_(context),
           blitFramebuffer_((BlitFramebufferFunction)SDL_GL_GetProcAddress("glBlitFramebuffer")) {}
     ~SdlGlContext() override { SDL_GL_DeleteContext(context_); }
     SdlGlContext(const SdlGlContext&) = delete;
@@ -64,20 +65,17 @@ class SdlGlContext : public GlContext {
     }
 
     // Mesa keeps windows as B, G, R, A bytes and copies a back buffer stored the same way as
-    // plain rows; from R, G, B, A it converts every pixel, which costs a third of boxring's frame
-    // rate. Desktop OpenGL takes BGRA data for an RGBA texture.
+    // plain rows; from R, G, B, A it converts every pixel. Desktop OpenGL takes BGRA data for an
+    // RGBA texture.
     GLenum BackBufferFormat() const override { return GL_BGRA_EXT; }
 
     void WindowSize(int* width, int* height) override {
         SDL_GL_GetDrawableSize(host_, width, height);
     }
 
-    // A back buffer in the window only needs the swap: on llvmpipe a copy from a framebuffer
-    // object costs a tenth of boxring's frame rate. Otherwise a blit is a plain copy on the
-    // calling thread; drawing the back buffer as a textured quad would be a second rasterising
-    // pass, waited for on both sides, which costs a sixth. The back buffer stays bound for
-    // reading, and the window is the draw framebuffer for the blit alone, so what the GL state
-    // cache holds is true again after.
+    // A back buffer in the window only needs the swap. Otherwise the back buffer stays bound for
+    // reading, and the window is the draw framebuffer for the blit alone, so what the GL seam
+    // holds is true again after.
     bool Present(RenderTarget* backBuffer) override {
         if (!backBuffer->InWindow()) {
             int windowWidth = 0;
@@ -86,10 +84,12 @@ class SdlGlContext : public GlContext {
             const int width = (int)backBuffer->Width();
             const int height = (int)backBuffer->Height();
             const bool sameSize = windowWidth == width && windowHeight == height;
-            glBindFramebuffer(DRAW_FRAMEBUFFER, 0);
+            GlSeam* gl = &Gl();
+            GL_CALL(gl, glBindFramebuffer)(DRAW_FRAMEBUFFER, 0);
+            gl->CountHostCall(GL_FUNCTION_glBlitFramebuffer);
             blitFramebuffer_(0, 0, width, height, 0, 0, windowWidth, windowHeight,
                              GL_COLOR_BUFFER_BIT, sameSize ? GL_NEAREST : GL_LINEAR);
-            glBindFramebuffer(DRAW_FRAMEBUFFER, backBuffer->Framebuffer());
+            GL_CALL(gl, glBindFramebuffer)(DRAW_FRAMEBUFFER, backBuffer->Framebuffer());
         }
         SDL_GL_SwapWindow(host_);
         return true;
@@ -108,7 +108,7 @@ class SdlGlContext : public GlContext {
         SDL_GL_DeleteContext(context_);
         context_ = SDL_GL_CreateContext(host_);
         ++generation_;
-        Cache().Invalidate();
+        Gl().Invalidate();
         if (context_ == nullptr) {
             std::fprintf(stderr, "d3d9: no new OpenGL context: %s\n", SDL_GetError());
         }
@@ -140,24 +140,25 @@ std::shared_ptr<GlContext> CreateGlContext(HWND window, HRESULT* failure) {
         *failure = D3DERR_NOTAVAILABLE;
         return nullptr;
     }
-    // Asked while the window's framebuffer is the one bound, before the device binds its own. The
-    // window's depth buffer is asked for with its visual (sdl_window.cpp).
-    GLint windowDepthBits = 0;
-    glGetIntegerv(GL_DEPTH_BITS, &windowDepthBits);
-    auto created = std::make_shared<SdlGlContext>(window, host, context, windowDepthBits);
+    // Measured while the window's framebuffer is the one bound, before the device binds its own.
+    // The window's depth buffer is asked for with its visual (sdl_window.cpp).
+    auto created = std::make_shared<SdlGlContext>(window, host, context);
+    created->MeasureWindowDepth();
+    GlSeam* gl = &created->Gl();
     if (const std::string refused = X11SetupFailure(host); !refused.empty()) {
         std::fprintf(stderr, "d3d9: no OpenGL context: %s\n", refused.c_str());
         *failure = D3DERR_NOTAVAILABLE;
         return nullptr;
     }
-    if (!HasWhatTheDeviceCalls()) {
+    const auto getString = GL_CALL(gl, glGetString);
+    if (!HasWhatTheDeviceCalls(gl)) {
         std::fprintf(stderr, "d3d9: OpenGL %s lacks framebuffer objects or ES 2.0 calls\n",
-                     (const char*)glGetString(GL_VERSION));
+                     (const char*)getString(GL_VERSION));
         *failure = D3DERR_NOTAVAILABLE;
         return nullptr;
     }
-    const char* renderer = (const char*)glGetString(GL_RENDERER);
+    const char* renderer = (const char*)getString(GL_RENDERER);
     PortLogInfo("d3d9: OpenGL renderer %s, version %s", renderer != nullptr ? renderer : "unknown",
-                (const char*)glGetString(GL_VERSION));
+                (const char*)getString(GL_VERSION));
     return created;
 }

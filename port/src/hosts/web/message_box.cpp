@@ -1,6 +1,6 @@
 // Message boxes as modal boxes in the page. The call waits, yielding to the browser, until OK is
 // pressed.
-#include "../host_message_box.h"
+#include "../../win32/host_message_box.h"
 #include "page_host.h"
 
 #include <emscripten.h>

@@ -1,8 +1,8 @@
 // Windows on SDL2.
 #include "sdl_window.h"
 
-#include "../window_backend.h"
-#include "../window_table.h"
+#include "../../win32/window_backend.h"
+#include "../../win32/window_table.h"
 #include "video.h"
 #include "x11_errors.h"
 

@@ -1,6 +1,6 @@
-#include "../host_events.h"
+#include "../../win32/host_events.h"
 
-#include "../window_table.h"
+#include "../../win32/window_table.h"
 #include "sdl_window.h"
 #include "video.h"
 #include "x11_errors.h"

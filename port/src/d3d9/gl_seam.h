@@ -1,0 +1,231 @@
+// The one way the stand-in calls OpenGL: one seam per context, through which every GL call of the
+// device, its resources, its programs and presenting goes. A call that sets state (a binding, a
+// capability, a function, the viewport, clear values, pixel store alignments, vertex attribute
+// arrays, texture parameters, uniforms of the program in use) reaches GL only when it changes
+// what the context holds, whoever set it last; any other call always reaches GL. Each GL function
+// counts the calls made and the calls dropped as repeats, for tests and the port log.
+//
+// Deleting an object through the seam forgets its bindings, as GL does. The stand-in draws on
+// texture unit 0 alone.
+#pragma once
+
+#include "gles2.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+// Every GL function the stand-in calls. glBlitFramebuffer is the desktop host's alone: OpenGL ES
+// 2.0 has none.
+#define PORT_GL_FUNCTIONS(X)                                                                       \
+    X(glUseProgram)                                                                                \
+    X(glBindBuffer)                                                                                \
+    X(glBindTexture)                                                                               \
+    X(glBindFramebuffer)                                                                           \
+    X(glBindRenderbuffer)                                                                          \
+    X(glEnable)                                                                                    \
+    X(glDisable)                                                                                   \
+    X(glDepthFunc)                                                                                 \
+    X(glCullFace)                                                                                  \
+    X(glFrontFace)                                                                                 \
+    X(glViewport)                                                                                  \
+    X(glClearColor)                                                                                \
+    X(glClearDepthf)                                                                               \
+    X(glPixelStorei)                                                                               \
+    X(glEnableVertexAttribArray)                                                                   \
+    X(glDisableVertexAttribArray)                                                                  \
+    X(glVertexAttribPointer)                                                                       \
+    X(glTexParameteri)                                                                             \
+    X(glUniform1f)                                                                                 \
+    X(glUniform3fv)                                                                                \
+    X(glUniform4fv)                                                                                \
+    X(glUniformMatrix4fv)                                                                          \
+    X(glClear)                                                                                     \
+    X(glDrawElements)                                                                              \
+    X(glDrawArrays)                                                                                \
+    X(glTexImage2D)                                                                                \
+    X(glBufferData)                                                                                \
+    X(glReadPixels)                                                                                \
+    X(glFinish)                                                                                    \
+    X(glGetError)                                                                                  \
+    X(glGetIntegerv)                                                                               \
+    X(glGetString)                                                                                 \
+    X(glGenBuffers)                                                                                \
+    X(glGenTextures)                                                                               \
+    X(glGenFramebuffers)                                                                           \
+    X(glGenRenderbuffers)                                                                          \
+    X(glDeleteBuffers)                                                                             \
+    X(glDeleteTextures)                                                                            \
+    X(glDeleteFramebuffers)                                                                        \
+    X(glDeleteRenderbuffers)                                                                       \
+    X(glDeleteProgram)                                                                             \
+    X(glFramebufferTexture2D)                                                                      \
+    X(glFramebufferRenderbuffer)                                                                   \
+    X(glRenderbufferStorage)                                                                       \
+    X(glCheckFramebufferStatus)                                                                    \
+    X(glBlitFramebuffer)                                                                           \
+    X(glCreateShader)                                                                              \
+    X(glShaderSource)                                                                              \
+    X(glCompileShader)                                                                             \
+    X(glGetShaderiv)                                                                               \
+    X(glGetShaderInfoLog)                                                                          \
+    X(glDeleteShader)                                                                              \
+    X(glCreateProgram)                                                                             \
+    X(glAttachShader)                                                                              \
+    X(glBindAttribLocation)                                                                        \
+    X(glLinkProgram)                                                                               \
+    X(glReleaseShaderCompiler)                                                                     \
+    X(glGetProgramiv)                                                                              \
+    X(glGetProgramInfoLog)                                                                         \
+    X(glGetUniformLocation)
+
+enum GlFunction : unsigned {
+#define PORT_GL_FUNCTION_ENUMERATOR(name) GL_FUNCTION_##name,
+    PORT_GL_FUNCTIONS(PORT_GL_FUNCTION_ENUMERATOR)
+#undef PORT_GL_FUNCTION_ENUMERATOR
+        GL_FUNCTION_COUNT
+};
+
+// The function's own name, "glClear" for GL_FUNCTION_glClear.
+const char* GlFunctionName(GlFunction function);
+
+// Calls made and calls dropped as repeats, by GL function, since the context was made.
+struct GlCallCounts {
+    std::array<uint64_t, GL_FUNCTION_COUNT> made{};
+    std::array<uint64_t, GL_FUNCTION_COUNT> skipped{};
+};
+
+// One line: the calls made and dropped from before to after, and the made ones by function, most
+// first ("made 42, skipped 12: glUniformMatrix4fv 16, glDrawElements 8, ...").
+std::string DescribeGlCalls(const GlCallCounts& before, const GlCallCounts& after);
+
+// A GL function called through a seam, counted: GL_CALL(gl, glClear)(GL_COLOR_BUFFER_BIT).
+#define GL_CALL(seam, function) (seam)->Call(GL_FUNCTION_##function, function)
+
+// The capabilities the stand-in switches.
+enum class GlCapability { DEPTH_TEST, CULL_FACE, DITHER };
+
+class GlSeam {
+  public:
+    // Forgets everything the context holds: the next call of each kind reaches GL. For a context
+    // that is new.
+    void Invalidate();
+
+    const GlCallCounts& Counts() const { return counts_; }
+
+    // Any call that sets no state the seam keeps, counted when it is made: through GL_CALL.
+    template <class Function> auto Call(GlFunction function, Function* call) {
+        return [this, function, call](auto... arguments) {
+            ++counts_.made[function];
+            return call(arguments...);
+        };
+    }
+    // A call the host makes without a GL function pointer of the ES 2.0 header, counted.
+    void CountHostCall(GlFunction function) { ++counts_.made[function]; }
+
+    void UseProgram(GLuint program);
+    // GL_ARRAY_BUFFER or GL_ELEMENT_ARRAY_BUFFER.
+    void BindBuffer(GLenum target, GLuint buffer);
+    // To GL_TEXTURE_2D.
+    void BindTexture(GLuint texture);
+    void BindFramebuffer(GLuint framebuffer);
+    void BindRenderbuffer(GLuint renderbuffer);
+
+    void Enable(GlCapability capability, bool enabled);
+    void DepthFunc(GLenum function);
+    void CullFace(GLenum face);
+    void FrontFace(GLenum winding);
+    void Viewport(GLsizei width, GLsizei height);
+    void ClearColor(const std::array<GLfloat, 4>& colour);
+    void ClearDepth(GLfloat depth);
+    void PackAlignment(GLint alignment);
+    void UnpackAlignment(GLint alignment);
+
+    void EnableAttributeArray(GLuint index, bool enabled);
+    // Float components read from the bound GL_ARRAY_BUFFER at a byte offset.
+    void AttributePointer(GLuint index, GLint size, GLsizei stride, intptr_t offset);
+
+    // A parameter of the texture bound now (filters and wrapping).
+    void TexParameter(GLenum name, GLint value);
+
+    // Uniforms of the program in use, at a location it has (-1, a location it lacks, is ignored).
+    // A program linked through the seam starts with every uniform zero.
+    void Uniform1(GLint location, GLfloat value);
+    void Uniform3(GLint location, GLsizei count, const GLfloat* values);
+    void Uniform4(GLint location, const GLfloat* values);
+    void UniformMatrix4(GLint location, const GLfloat* values);
+
+    // Object lifetimes: what is made starts with GL's defaults, what is deleted is forgotten.
+    GLuint GenTexture();
+    void LinkProgram(GLuint program);
+    void DeleteProgram(GLuint program);
+    void DeleteBuffer(GLuint buffer);
+    void DeleteTexture(GLuint texture);
+    void DeleteFramebuffer(GLuint framebuffer);
+    void DeleteRenderbuffer(GLuint renderbuffer);
+
+  private:
+    // The attribute arrays the stand-in's programs read (pipeline/glsl_program.h).
+    static const GLuint ATTRIBUTES = 3;
+
+    struct Pointer {
+        GLuint buffer;
+        GLint size;
+        GLsizei stride;
+        intptr_t offset;
+        bool operator==(const Pointer& other) const {
+            return buffer == other.buffer && size == other.size && stride == other.stride &&
+                   offset == other.offset;
+        }
+    };
+    struct TextureParameters {
+        GLint minFilter;
+        GLint magFilter;
+        GLint wrapS;
+        GLint wrapT;
+    };
+
+    // Records value in slot and returns true when it is not what the slot holds: the call is to
+    // be made. Otherwise counts the call as dropped and returns false.
+    template <class Value>
+    bool Changes(GlFunction function, std::optional<Value>* slot, const Value& value) {
+        if (*slot == value) {
+            ++counts_.skipped[function];
+            return false;
+        }
+        *slot = value;
+        ++counts_.made[function];
+        return true;
+    }
+    // The same for a uniform of count floats at location of the program in use.
+    bool UniformChanges(GlFunction function, GLint location, const GLfloat* values, size_t count);
+
+    GlCallCounts counts_;
+    std::optional<GLuint> program_;
+    std::optional<GLuint> arrayBuffer_;
+    std::optional<GLuint> elementBuffer_;
+    std::optional<GLuint> texture_;
+    std::optional<GLuint> framebuffer_;
+    std::optional<GLuint> renderbuffer_;
+    std::array<std::optional<bool>, 3> capabilities_;
+    std::optional<GLenum> depthFunction_;
+    std::optional<GLenum> cullSide_;
+    std::optional<GLenum> frontFace_;
+    std::optional<std::array<GLsizei, 2>> viewport_;
+    std::optional<std::array<GLfloat, 4>> clearColour_;
+    std::optional<GLfloat> clearDepth_;
+    std::optional<GLint> packAlignment_;
+    std::optional<GLint> unpackAlignment_;
+    std::array<std::optional<bool>, ATTRIBUTES> arrayEnabled_;
+    std::array<std::optional<Pointer>, ATTRIBUTES> pointers_;
+    // Parameters of the textures made through the seam, by name.
+    std::unordered_map<GLuint, TextureParameters> textureParameters_;
+    // Uniform values of the programs linked through the seam, by program, then by location; a
+    // location not yet set holds zeros. Those of other programs are not known.
+    std::unordered_map<GLuint, std::vector<std::vector<GLfloat>>> uniforms_;
+    // Those of the program in use, when it is known (the map's entries stay where they are).
+    std::vector<std::vector<GLfloat>>* uniformsInUse_ = nullptr;
+};
