@@ -29,13 +29,13 @@ for tool in boxring-capture texcross-capture plain_gl_cubes load_textures scan_h
 done
 
 source "$root/scripts/virtual-display.sh"
+source "$here/bench_lib.sh"
 work=
 wine=/usr/lib/wine/wine64
 wine_server=/usr/lib/wine/wineserver64
 # Wine's server for the script's own prefix, where it made one, ends before its files go.
-use_virtual_display '[ ! -d "$WINEPREFIX" ] || "$wine_server" -k 2>/dev/null; rm -rf "$work"'
+use_virtual_display '[ ! -d "$work/wineprefix" ] || "$wine_server" -k 2>/dev/null; rm -rf "$work"'
 work=$(mktemp -d)
-export WINEPREFIX=$work/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 source "$here/stats.sh"
 
 # readme_row START: the README's table row that begins with "| START".
@@ -57,15 +57,6 @@ readme_number() {
             text = substr(text, RSTART + RLENGTH)
         }
     }'
-}
-
-# peak_kib OUTPUT COMMAND...: runs the command with its standard output in OUTPUT and prints its
-# peak resident memory in KiB, whatever its exit code.
-peak_kib() {
-    local output=$1
-    shift
-    /usr/bin/time -f %M -o "$work/time" "$@" >"$output" 2>/dev/null || true
-    tail -n 1 "$work/time"
 }
 
 failed=0
@@ -101,7 +92,8 @@ done
 load_row() {
     local start=$1 kib
     shift
-    kib=$(peak_kib "$work/out" "$bin/load_textures" "$@")
+    # A file the loader refuses still has its peak memory.
+    kib=$(peak_kib "$work/out" "$bin/load_textures" "$@") || true
     echo "README: $(readme_row "$start")"
     sed 's|.*/|    |' "$work/out"
     compare_memory "    peak" "$(readme_number "$start" 4 1)" "$kib"
@@ -118,8 +110,7 @@ fi
 windows_bin=$(sed -n 's/^WINDOWS_BUILD_DIR:PATH=//p' "$build/CMakeCache.txt")/bin
 if [ -x "$wine" ] && [ -f "$windows_bin/boxring-capture.exe" ]; then
     echo "== Peak memory under 64-bit Wine, in a prefix of its own (made first: a minute or more)"
-    "$wine" wineboot -i >/dev/null 2>&1
-    "$wine_server" -w
+    make_wine_prefix "$work/wineprefix" "$wine" "$wine_server" >/dev/null 2>&1
     row="peak memory under 64-bit Wine"
     for program_index in boxring:1 texcross:2; do
         program=${program_index%:*}
