@@ -7,56 +7,31 @@
 #include <d3d9.h>
 #include <d3dx9.h>
 
+#include "hidden_device.h"
+
 #include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 namespace {
 
-const char CLASS_NAME[] = "TextureLoaderFuzzer";
-
-IDirect3D9* g_fuzzDirect3d = nullptr;
 IDirect3DDevice9* g_fuzzDevice = nullptr;
 std::string g_inputPath;
-
-LRESULT CALLBACK FuzzWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(window, message, wParam, lParam);
-}
 
 void Die(const char* what) {
     std::fprintf(stderr, "texture_loader_fuzzer: %s\n", what);
     std::exit(1);
 }
 
-// A window that is never shown, and a windowed device on it with a small back buffer.
+// A hidden window with a windowed device on it and a small back buffer.
 void OpenDevice() {
-    WNDCLASSEXA windowClass;
-    std::memset(&windowClass, 0, sizeof(windowClass));
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = FuzzWindowProc;
-    windowClass.hInstance = GetModuleHandleA(NULL);
-    windowClass.lpszClassName = CLASS_NAME;
-    RegisterClassExA(&windowClass);
-    HWND window = CreateWindowExA(0, CLASS_NAME, "texture loader fuzzer", WS_OVERLAPPEDWINDOW, 0, 0,
-                                  100, 100, NULL, NULL, windowClass.hInstance, NULL);
-    if (window == NULL) {
-        Die("no window (is DISPLAY set?)");
-    }
-    g_fuzzDirect3d = Direct3DCreate9(D3D_SDK_VERSION);
-    D3DPRESENT_PARAMETERS parameters;
-    std::memset(&parameters, 0, sizeof(parameters));
-    parameters.Windowed = TRUE;
-    parameters.SwapEffect = D3DSWAPEFFECT_DISCARD;
-    parameters.hDeviceWindow = window;
-    if (g_fuzzDirect3d == NULL ||
-        FAILED(g_fuzzDirect3d->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, window,
-                                            D3DCREATE_SOFTWARE_VERTEXPROCESSING, &parameters,
-                                            &g_fuzzDevice))) {
-        Die("no Direct3D device");
+    const char* failure = nullptr;
+    g_fuzzDevice = CreateHiddenDevice(100, 100, &failure);
+    if (g_fuzzDevice == nullptr) {
+        Die(failure);
     }
 }
 

@@ -1,14 +1,9 @@
 #include "test_device.h"
 
 #include "back_buffer.h"
+#include "hidden_device.h"
 
 #include <cstring>
-
-namespace {
-
-const char CLASS_NAME[] = "PictureTestWindow";
-
-} // namespace
 
 std::vector<SceneVertex> Rectangle(float left, float top, float right, float bottom, float z,
                                    D3DVECTOR normal) {
@@ -55,22 +50,7 @@ IDirect3DTexture9* CreateFilledTexture(IDirect3DDevice9* device, UINT width, UIN
 }
 
 HWND OpenTestWindow(int width, int height) {
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSEXA windowClass;
-        std::memset(&windowClass, 0, sizeof(windowClass));
-        windowClass.cbSize = sizeof(windowClass);
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = CLASS_NAME;
-        RegisterClassExA(&windowClass);
-        registered = true;
-    }
-    RECT frame = {0, 0, width, height};
-    AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
-    HWND window = CreateWindowExA(0, CLASS_NAME, "picture test", WS_OVERLAPPEDWINDOW, 0, 0,
-                                  frame.right - frame.left, frame.bottom - frame.top, nullptr,
-                                  nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND window = CreateHiddenWindow(width, height);
     ShowWindow(window, SW_SHOWNORMAL);
     return window;
 }
@@ -83,13 +63,9 @@ TestDevice::TestDevice(int width, int height) {
         ADD_FAILURE() << "Direct3DCreate9 failed";
         return;
     }
-    parameters.Windowed = TRUE;
-    parameters.SwapEffect = D3DSWAPEFFECT_DISCARD;
-    parameters.hDeviceWindow = window;
     parameters.EnableAutoDepthStencil = TRUE;
     parameters.AutoDepthStencilFormat = D3DFMT_D16;
-    created = direct3d->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, window,
-                                     D3DCREATE_SOFTWARE_VERTEXPROCESSING, &parameters, &device);
+    created = CreateWindowedDevice(direct3d, window, &parameters, &device);
     EXPECT_EQ(D3D_OK, created);
 }
 

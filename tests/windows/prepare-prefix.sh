@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Creates the throwaway Wine prefix that the Windows tests of one run share. Mono and Gecko are
-# left out (WINEDLLOVERRIDES in the test environment), so nothing prompts for them. A prefix that
+# Creates the throwaway Wine prefix that the Windows tests of one run share, as the benchmark
+# scripts make theirs (make_wine_prefix: Mono and Gecko left out, so nothing prompts). A prefix that
 # exists is replaced only when it carries the mark this script leaves in the prefixes it makes:
 # any other is somebody's own, and is neither touched nor its Wine server ended.
 set -euo pipefail
@@ -18,6 +18,6 @@ fi
 mkdir -p "$WINEPREFIX"
 touch "$mark"
 source "$(dirname "$0")/../../scripts/virtual-display.sh"
+source "$(dirname "$0")/../../tools/bench/bench_lib.sh"
 use_virtual_display
-"$WINE" wineboot -i
-"$WINESERVER" -w
+make_wine_prefix "$WINEPREFIX" "$WINE" "$WINESERVER"

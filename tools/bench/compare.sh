@@ -20,17 +20,15 @@ texcross) plain_scene=(--textured "$build/bin") ;;
 esac
 
 source "$(dirname "$0")/../../scripts/virtual-display.sh"
+source "$(dirname "$0")/bench_lib.sh"
 work=
 wine_loader=/usr/lib/wine/wine64
 wine_server=/usr/lib/wine/wineserver64
 # Wine's server for the script's own prefix, where it made one, ends before its files go.
 use_virtual_display '[ ! -d "$work/wineprefix" ] || "$wine_server" -k 2>/dev/null; rm -rf "$work"'
 work=$(mktemp -d)
-timing=$work/timing
 if [ -n "$windows" ]; then
-    export WINEPREFIX=$work/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-    "$wine_loader" wineboot -i >/dev/null 2>&1
-    "$wine_server" -w
+    make_wine_prefix "$work/wineprefix" "$wine_loader" "$wine_server" >/dev/null 2>&1
 fi
 trap 'exit 1' HUP INT TERM
 
@@ -48,10 +46,10 @@ ratios() {
 
 ours=() plain=() wine=() first=() plain_first=() memory=()
 for _ in $(seq "$runs"); do
-    line=$(/usr/bin/time -v -o "$timing" "$build/bin/$program-capture" --bench "$frames" 2>/dev/null)
-    ours+=("$(echo "$line" | field fps)")
-    first+=("$(echo "$line" | field first_frame_ms)")
-    memory+=("$(sed -n 's/.*Maximum resident set size (kbytes): //p' "$timing")")
+    kib=$(peak_kib "$work/line" "$build/bin/$program-capture" --bench "$frames")
+    ours+=("$(field fps <"$work/line")")
+    first+=("$(field first_frame_ms <"$work/line")")
+    memory+=("$kib")
     line=$("$build/bin/plain_gl_cubes" "$frames" "${plain_scene[@]}")
     plain+=("$(echo "$line" | field fps)")
     plain_first+=("$(echo "$line" | field first_frame_ms)")

@@ -6,7 +6,7 @@
 #include <d3d9.h>
 #include <d3dx9.h>
 
-#include "bench_device.h"
+#include "hidden_device.h"
 
 #include <chrono>
 #include <cstdio>
@@ -17,9 +17,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s FILE...\n", argv[0]);
         return 2;
     }
-    IDirect3DDevice9* device = CreateBenchDevice();
+    const char* failure = NULL;
+    IDirect3DDevice9* device = CreateHiddenDevice(320, 240, &failure);
     if (device == NULL) {
-        std::fprintf(stderr, "%s: no Direct3D device\n", argv[0]);
+        std::fprintf(stderr, "%s: %s\n", argv[0], failure);
         return 1;
     }
     std::vector<IDirect3DTexture9*> textures;

@@ -3,6 +3,8 @@
 // no swap interval. boxring's eight lit cubes by default; with --textured DIR texcross's five cubes
 // in a plus sign, each with one of DIR/tex0.jpg ... tex4.jpg, mipmapped and filtered linearly. It
 // prints the same line as <program>-capture --bench, so the two can be compared in one run.
+#include "process_start.h"
+
 #include <SDL.h>
 #include <SDL_opengl.h>
 
@@ -13,6 +15,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -67,23 +70,11 @@ void BuildCube() {
 }
 
 // Milliseconds from the process's start, as the capture tools count them: the start in clock
-// ticks since boot (field 22 of /proc/self/stat), against the time since boot now.
+// ticks since boot, against the time since boot now.
 double MillisecondsSinceProcessStart() {
-    FILE* file = std::fopen("/proc/self/stat", "r");
-    char line[1024] = "";
-    const bool read = file != nullptr && std::fgets(line, sizeof(line), file) != nullptr;
-    if (file != nullptr) {
-        std::fclose(file);
-    }
-    const char* afterName = read ? std::strrchr(line, ')') : nullptr;
-    unsigned long long start = 0;
+    uint64_t start = 0;
     timespec now;
-    if (afterName == nullptr ||
-        std::sscanf(afterName + 1,
-                    " %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s "
-                    "%llu",
-                    &start) != 1 ||
-        clock_gettime(CLOCK_BOOTTIME, &now) != 0) {
+    if (!ProcessStartSinceBoot(&start) || clock_gettime(CLOCK_BOOTTIME, &now) != 0) {
         return -1.0;
     }
     return (double)now.tv_sec * 1000.0 + (double)now.tv_nsec / 1e6 -

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # readme_figures.sh [--memory] [BUILD_DIR]: runs again the commands behind the README's figures and
-# prints each figure as the README gives it beside what this machine measures now.
+# prints each figure as the README gives it beside what this machine measures now. The figures come
+# from readme_figures.tsv; one that the README no longer holds stops the run (exit 2), so the two
+# keep the same numbers whatever the README's wording.
 #
-# Peak memory, which the machine's load does not change, is compared: a figure more than 10 % from
-# what is measured fails the run (exit 1). Frame rates, ratios and times are printed beside the
+# Peak memory, which the machine's load does not change, is compared: a figure further from what
+# is measured than its tolerance (10 %) fails the run (exit 1). Frame rates, ratios and times are printed beside the
 # README's rows for a reader to judge: ratios within their stated spread, absolute times only as
 # this machine's. With --memory it measures the native memory figures alone (a pictures test runs
 # that); without, the rest follows: peak memory under Wine (where the windows preset is built),
@@ -28,68 +30,57 @@ for tool in boxring-capture texcross-capture plain_gl_cubes load_textures scan_h
     [ -x "$bin/$tool" ] || { echo "no $bin/$tool: build the default preset first" >&2; exit 2; }
 done
 
+declare -A figure unit tolerance
+while IFS=$'\t' read -r key value value_unit value_tolerance; do
+    case "$key" in '#'* | '') continue ;; esac
+    grep -qF -- "$value" "$readme" || {
+        echo "the README no longer gives $key's figure \"$value\" (tools/bench/readme_figures.tsv)" >&2
+        exit 2
+    }
+    figure[$key]=$value unit[$key]=$value_unit tolerance[$key]=$value_tolerance
+done <"$here/readme_figures.tsv"
+
 source "$root/scripts/virtual-display.sh"
+source "$here/bench_lib.sh"
 work=
 wine=/usr/lib/wine/wine64
 wine_server=/usr/lib/wine/wineserver64
 # Wine's server for the script's own prefix, where it made one, ends before its files go.
-use_virtual_display '[ ! -d "$WINEPREFIX" ] || "$wine_server" -k 2>/dev/null; rm -rf "$work"'
+use_virtual_display '[ ! -d "$work/wineprefix" ] || "$wine_server" -k 2>/dev/null; rm -rf "$work"'
 work=$(mktemp -d)
-export WINEPREFIX=$work/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 source "$here/stats.sh"
 
-# readme_row START: the README's table row that begins with "| START".
-readme_row() {
-    local row
-    row=$(grep -F -m 1 "| $1" "$readme") || { echo "the README has no row \"$1\"" >&2; exit 2; }
-    echo "$row"
-}
-
-# readme_number START CELL INDEX: the INDEXth number (thousands' commas dropped) in the CELLth cell
-# of that row.
-readme_number() {
-    readme_row "$1" | awk -F'|' -v cell="$(($2 + 1))" -v index_="$3" '{
-        text = $cell
-        gsub(/,/, "", text)
-        n = 0
-        while (match(text, /[0-9]+(\.[0-9]+)?/)) {
-            if (++n == index_) { print substr(text, RSTART, RLENGTH); exit }
-            text = substr(text, RSTART + RLENGTH)
-        }
-    }'
-}
-
-# peak_kib OUTPUT COMMAND...: runs the command with its standard output in OUTPUT and prints its
-# peak resident memory in KiB, whatever its exit code.
-peak_kib() {
-    local output=$1
-    shift
-    /usr/bin/time -f %M -o "$work/time" "$@" >"$output" 2>/dev/null || true
-    tail -n 1 "$work/time"
+# readme KEY...: prints each key's figure as the README gives it.
+readme() {
+    local key
+    for key in "$@"; do
+        echo "README $key: ${figure[$key]}"
+    done
 }
 
 failed=0
-# compare_memory WHAT README_MIB MEASURED_KIB: prints both, and fails the run beyond 10 %.
+# compare_memory WHAT KEY MEASURED_KIB: prints the key's figure and the measurement in MiB, and
+# fails the run beyond the figure's tolerance.
 compare_memory() {
     local verdict
-    verdict=$(awk -v readme="$2" -v kib="$3" 'BEGIN {
+    verdict=$(awk -v text="${figure[$2]}" -v readme="${figure[$2]//,/}" -v unit="${unit[$2]}" \
+        -v most="${tolerance[$2]}" -v kib="$3" 'BEGIN {
+        if (unit == "KiB") readme /= 1024
         mib = kib / 1024
         off = (mib - readme) / readme * 100
-        printf "README %s MiB, measured %.1f MiB (%+.1f %%)%s", readme, mib, off,
-            (off > 10 || off < -10) ? ": MORE THAN 10 % OFF" : ""
+        printf "README %s %s, measured %.1f MiB (%+.1f %%)%s", text, unit, mib, off,
+            (off > most || off < -most) ? ": MORE THAN " most " % OFF" : ""
     }')
     echo "$1: $verdict"
     case "$verdict" in *OFF) failed=1 ;; esac
 }
 
 echo "== Peak memory (/usr/bin/time; the README's Performance section)"
-row="peak memory, boxring / texcross"
-compare_memory "boxring-capture --bench 2000" "$(readme_number "$row" 2 1)" \
+compare_memory "boxring-capture --bench 2000" peak_boxring \
     "$(peak_kib "$work/out" "$bin/boxring-capture" --bench 2000)"
-compare_memory "texcross-capture --bench 2000" "$(readme_number "$row" 2 2)" \
+compare_memory "texcross-capture --bench 2000" peak_texcross \
     "$(peak_kib "$work/out" "$bin/texcross-capture" --bench 2000)"
-compare_memory "plain_gl_cubes 2000" "$(readme_number "$row" 2 3)" \
-    "$(peak_kib "$work/out" "$bin/plain_gl_cubes" 2000)"
+compare_memory "plain_gl_cubes 2000" peak_plain_gl "$(peak_kib "$work/out" "$bin/plain_gl_cubes" 2000)"
 
 echo "== Loading one texture at the largest sizes (load_textures)"
 "$bin/scan_heavy_jpeg" 8192 22 "$work/scans-22.jpg"
@@ -97,19 +88,20 @@ echo "== Loading one texture at the largest sizes (load_textures)"
 for k in 0 1 2 3 4; do
     convert -size 4097x4097 "xc:rgb($((k * 50)),128,200)" -quality 90 "$work/solid-$k.jpg"
 done
-# load_row START FILE...: the row's result, time and peak memory beside this machine's.
+# load_row KEY FILE...: the files' results and times, and their peak memory beside the key's.
 load_row() {
-    local start=$1 kib
+    local key=$1 kib
     shift
-    kib=$(peak_kib "$work/out" "$bin/load_textures" "$@")
-    echo "README: $(readme_row "$start")"
+    # A file the loader refuses still has its peak memory.
+    kib=$(peak_kib "$work/out" "$bin/load_textures" "$@") || true
+    echo "$key:"
     sed 's|.*/|    |' "$work/out"
-    compare_memory "    peak" "$(readme_number "$start" 4 1)" "$kib"
+    compare_memory "    peak" "$key" "$kib"
 }
-load_row "22 scans" "$work/scans-22.jpg"
-load_row "one scan" "$work/scans-1.jpg"
-load_row "500 scans" "$root/tests/fuzz/corpus/scans-500-8192.jpg"
-load_row "five solid 4097" "$work"/solid-{0,1,2,3,4}.jpg
+load_row load_22_scans "$work/scans-22.jpg"
+load_row load_one_scan "$work/scans-1.jpg"
+load_row load_500_scans "$root/tests/fuzz/corpus/scans-500-8192.jpg"
+load_row load_five_solid "$work"/solid-{0,1,2,3,4}.jpg
 
 if [ -n "$memory_only" ]; then
     exit "$failed"
@@ -118,13 +110,9 @@ fi
 windows_bin=$(sed -n 's/^WINDOWS_BUILD_DIR:PATH=//p' "$build/CMakeCache.txt")/bin
 if [ -x "$wine" ] && [ -f "$windows_bin/boxring-capture.exe" ]; then
     echo "== Peak memory under 64-bit Wine, in a prefix of its own (made first: a minute or more)"
-    "$wine" wineboot -i >/dev/null 2>&1
-    "$wine_server" -w
-    row="peak memory under 64-bit Wine"
-    for program_index in boxring:1 texcross:2; do
-        program=${program_index%:*}
-        compare_memory "$program-capture.exe --bench 2000" \
-            "$(readme_number "$row" 2 "${program_index#*:}")" \
+    make_wine_prefix "$work/wineprefix" "$wine" "$wine_server" >/dev/null 2>&1
+    for program in boxring texcross; do
+        compare_memory "$program-capture.exe --bench 2000" "wine_peak_$program" \
             "$(peak_kib "$work/out" "$wine" "$windows_bin/$program-capture.exe" --bench 2000)"
     done
 else
@@ -132,23 +120,19 @@ else
 fi
 
 echo "== boxring-capture against plain SDL2 + OpenGL: tools/bench/compare.sh $build 2000 5"
-for row in "boxring / plain GL" "first frame from process start"; do
-    echo "README: $(readme_row "$row")"
-done
+readme plain_gl_ratio first_frame_boxring first_frame_texcross
 "$here/compare.sh" "$build" 2000 5
 
 echo "== texcross's five images: texture_loading_bench"
-echo "README: $(readme_row "loading texcross's five images")"
+readme five_images
 (cd "$bin" && ./texture_loading_bench 2>/dev/null)
 
 if [ -f "$root/build-web/boxring.html" ] && [ -d "$root/node_modules" ]; then
     echo "== The browser build: tools/web/bench.sh PROGRAM 2000 5"
-    for row in "page weight" "first frame from navigation" "frames/s in the browser" \
-        "frames/s natively, same runs" "frames 1, 100, 1000 against"; do
-        echo "README: $(readme_row "$row")"
-    done
     for program in boxring texcross; do
         echo "-- $program"
+        readme "web_weight_$program" "web_first_frame_$program" "web_fps_$program" \
+            "web_native_fps_$program" "web_psnr_$program"
         "$root/tools/web/bench.sh" "$program" 2000 5
         for frame in 1 100 1000; do
             node "$root/tools/web/capture.mjs" "$program" --frame "$frame" --out "$work/web.png"
@@ -161,22 +145,19 @@ else
 fi
 
 echo "== Long runs: tools/bench/soak.sh"
-for program_row in "boxring:resident memory over 1,000,000 boxring" \
-    "texcross:resident memory over 1,000,000 texcross"; do
-    program=${program_row%%:*}
-    row=${program_row#*:}
+for program in boxring texcross; do
     options=(30)
     if [ "$program" = texcross ]; then
         options=(60 --size 160x120)
     fi
     "$here/soak.sh" "$bin/$program-capture" 1000000 "${options[@]}" | tee "$work/soak"
-    compare_memory "$program, resident at the first sample" \
-        "$(awk -v kib="$(readme_number "$row" 2 1)" 'BEGIN { print kib / 1024 }')" \
+    compare_memory "$program, resident at the first sample" "soak_rss_$program" \
         "$(sed -n 's/.*rss_start_kb=\([0-9]*\).*/\1/p' "$work/soak")"
 done
 
-echo "== Frames 999999 and 1000000 at 160 x 120 differ in (README's Long runs: 4,242 and 3,153)"
+echo "== Frames 999999 and 1000000 at 160 x 120 differ in"
 for program in boxring texcross; do
+    readme "frames_differ_$program"
     for frame in 999999 1000000; do
         SDL_VIDEODRIVER=x11 LIBGL_ALWAYS_SOFTWARE=1 GALLIUM_DRIVER=llvmpipe \
             "$bin/$program-capture" --frame "$frame" --size 160x120 --out "$work/$frame.png"

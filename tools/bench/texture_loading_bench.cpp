@@ -6,16 +6,17 @@
 #include <d3d9.h>
 #include <d3dx9.h>
 
-#include "bench_device.h"
+#include "hidden_device.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
 void LoadFiveTextures(benchmark::State& state) {
-    static IDirect3DDevice9* device = CreateBenchDevice();
+    static const char* failure = NULL;
+    static IDirect3DDevice9* device = CreateHiddenDevice(320, 240, &failure);
     if (device == NULL) {
-        state.SkipWithError("no Direct3D device");
+        state.SkipWithError(failure);
         return;
     }
     const char* files[] = {"tex0.jpg", "tex1.jpg", "tex2.jpg", "tex3.jpg", "tex4.jpg"};

@@ -1,6 +1,7 @@
-// Process times on Linux: the start from /proc/self/stat, CPU times from getrusage, the wall
-// clock from CLOCK_REALTIME, all as FILETIME counts of 100 ns since 1601.
+// Process times on Linux: the start from /proc/self/stat (process_start.h), CPU times from
+// getrusage, the wall clock from CLOCK_REALTIME, all as FILETIME counts of 100 ns since 1601.
 #include "file_time.h"
+#include "process_start.h"
 
 #include <windows.h>
 
@@ -9,8 +10,6 @@
 #include <unistd.h>
 
 #include <cstdint>
-#include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -24,30 +23,6 @@ uint64_t TicksOf(const timeval& time) {
     return (uint64_t)time.tv_sec * TICKS_PER_SECOND + (uint64_t)time.tv_usec * 10;
 }
 
-// The process's start in clock ticks since boot: field 22 of /proc/self/stat, counted after the
-// command name, which ends at the last ')' and may itself hold spaces.
-bool StartSinceBoot(uint64_t* clockTicks) {
-    FILE* file = std::fopen("/proc/self/stat", "r");
-    if (file == nullptr) {
-        return false;
-    }
-    char line[1024];
-    const bool read = std::fgets(line, sizeof(line), file) != nullptr;
-    std::fclose(file);
-    const char* afterName = read ? std::strrchr(line, ')') : nullptr;
-    unsigned long long start = 0;
-    // Fields 3 to 21 are skipped; %*s skips one field each.
-    if (afterName == nullptr ||
-        std::sscanf(afterName + 1,
-                    " %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s "
-                    "%llu",
-                    &start) != 1) {
-        return false;
-    }
-    *clockTicks = start;
-    return true;
-}
-
 } // namespace
 
 HANDLE WINAPI GetCurrentProcess() {
@@ -58,7 +33,7 @@ BOOL WINAPI GetProcessTimes(HANDLE process, FILETIME* creationTime, FILETIME* ex
                             FILETIME* kernelTime, FILETIME* userTime) {
     uint64_t startTicks = 0;
     if (process != CURRENT_PROCESS || creationTime == nullptr || exitTime == nullptr ||
-        kernelTime == nullptr || userTime == nullptr || !StartSinceBoot(&startTicks)) {
+        kernelTime == nullptr || userTime == nullptr || !ProcessStartSinceBoot(&startTicks)) {
         return FALSE;
     }
     timespec now;
