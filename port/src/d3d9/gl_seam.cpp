@@ -57,7 +57,7 @@ void GlSeam::Invalidate() {
 }
 
 void GlSeam::UseProgram(GLuint program) {
-    if (Changes(GL_FUNCTION_glUseProgram, &program_, program)) {
+    if (CopyIfChanged(GL_FUNCTION_glUseProgram, &program_, program)) {
         glUseProgram(program);
         const auto known = uniforms_.find(program);
         uniformsInUse_ = known != uniforms_.end() ? &known->second : nullptr;
@@ -65,109 +65,99 @@ void GlSeam::UseProgram(GLuint program) {
 }
 
 void GlSeam::BindBuffer(GLenum target, GLuint buffer) {
-    if (Changes(GL_FUNCTION_glBindBuffer,
-                target == GL_ARRAY_BUFFER ? &arrayBuffer_ : &elementBuffer_, buffer)) {
+    if (CopyIfChanged(GL_FUNCTION_glBindBuffer,
+                      target == GL_ARRAY_BUFFER ? &arrayBuffer_ : &elementBuffer_, buffer)) {
         glBindBuffer(target, buffer);
     }
 }
 
 void GlSeam::BindTexture(GLuint texture) {
-    if (Changes(GL_FUNCTION_glBindTexture, &texture_, texture)) {
+    if (CopyIfChanged(GL_FUNCTION_glBindTexture, &texture_, texture)) {
         glBindTexture(GL_TEXTURE_2D, texture);
     }
 }
 
 void GlSeam::BindFramebuffer(GLuint framebuffer) {
-    if (Changes(GL_FUNCTION_glBindFramebuffer, &framebuffer_, framebuffer)) {
+    if (CopyIfChanged(GL_FUNCTION_glBindFramebuffer, &framebuffer_, framebuffer)) {
         glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
     }
 }
 
 void GlSeam::BindRenderbuffer(GLuint renderbuffer) {
-    if (Changes(GL_FUNCTION_glBindRenderbuffer, &renderbuffer_, renderbuffer)) {
+    if (CopyIfChanged(GL_FUNCTION_glBindRenderbuffer, &renderbuffer_, renderbuffer)) {
         glBindRenderbuffer(GL_RENDERBUFFER, renderbuffer);
     }
 }
 
 void GlSeam::Enable(GlCapability capability, bool enabled) {
     static const GLenum NAMES[] = {GL_DEPTH_TEST, GL_CULL_FACE, GL_DITHER};
-    const GlFunction function = enabled ? GL_FUNCTION_glEnable : GL_FUNCTION_glDisable;
     const size_t index = (size_t)capability;
-    if (!Changes(function, &capabilities_[index], enabled)) {
-        return;
-    }
-    if (enabled) {
-        glEnable(NAMES[index]);
-    } else {
-        glDisable(NAMES[index]);
+    if (CopyIfChanged(enabled ? GL_FUNCTION_glEnable : GL_FUNCTION_glDisable, &capabilities_[index],
+                      enabled)) {
+        (enabled ? glEnable : glDisable)(NAMES[index]);
     }
 }
 
 void GlSeam::DepthFunc(GLenum function) {
-    if (Changes(GL_FUNCTION_glDepthFunc, &depthFunction_, function)) {
+    if (CopyIfChanged(GL_FUNCTION_glDepthFunc, &depthFunction_, function)) {
         glDepthFunc(function);
     }
 }
 
 void GlSeam::CullFace(GLenum face) {
-    if (Changes(GL_FUNCTION_glCullFace, &cullSide_, face)) {
+    if (CopyIfChanged(GL_FUNCTION_glCullFace, &cullSide_, face)) {
         glCullFace(face);
     }
 }
 
 void GlSeam::FrontFace(GLenum winding) {
-    if (Changes(GL_FUNCTION_glFrontFace, &frontFace_, winding)) {
+    if (CopyIfChanged(GL_FUNCTION_glFrontFace, &frontFace_, winding)) {
         glFrontFace(winding);
     }
 }
 
 void GlSeam::Viewport(GLsizei width, GLsizei height) {
-    if (Changes(GL_FUNCTION_glViewport, &viewport_, std::array<GLsizei, 2>{width, height})) {
+    if (CopyIfChanged(GL_FUNCTION_glViewport, &viewport_, std::array<GLsizei, 2>{width, height})) {
         glViewport(0, 0, width, height);
     }
 }
 
 void GlSeam::ClearColor(const std::array<GLfloat, 4>& colour) {
-    if (Changes(GL_FUNCTION_glClearColor, &clearColour_, colour)) {
+    if (CopyIfChanged(GL_FUNCTION_glClearColor, &clearColour_, colour)) {
         glClearColor(colour[0], colour[1], colour[2], colour[3]);
     }
 }
 
 void GlSeam::ClearDepth(GLfloat depth) {
-    if (Changes(GL_FUNCTION_glClearDepthf, &clearDepth_, depth)) {
+    if (CopyIfChanged(GL_FUNCTION_glClearDepthf, &clearDepth_, depth)) {
         glClearDepthf(depth);
     }
 }
 
 void GlSeam::PackAlignment(GLint alignment) {
-    if (Changes(GL_FUNCTION_glPixelStorei, &packAlignment_, alignment)) {
+    if (CopyIfChanged(GL_FUNCTION_glPixelStorei, &packAlignment_, alignment)) {
         glPixelStorei(GL_PACK_ALIGNMENT, alignment);
     }
 }
 
 void GlSeam::UnpackAlignment(GLint alignment) {
-    if (Changes(GL_FUNCTION_glPixelStorei, &unpackAlignment_, alignment)) {
+    if (CopyIfChanged(GL_FUNCTION_glPixelStorei, &unpackAlignment_, alignment)) {
         glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
     }
 }
 
 void GlSeam::EnableAttributeArray(GLuint index, bool enabled) {
-    const GlFunction function =
-        enabled ? GL_FUNCTION_glEnableVertexAttribArray : GL_FUNCTION_glDisableVertexAttribArray;
-    if (!Changes(function, &arrayEnabled_[index], enabled)) {
-        return;
-    }
-    if (enabled) {
-        glEnableVertexAttribArray(index);
-    } else {
-        glDisableVertexAttribArray(index);
+    if (CopyIfChanged(enabled ? GL_FUNCTION_glEnableVertexAttribArray
+                              : GL_FUNCTION_glDisableVertexAttribArray,
+                      &arrayEnabled_[index], enabled)) {
+        (enabled ? glEnableVertexAttribArray : glDisableVertexAttribArray)(index);
     }
 }
 
 void GlSeam::AttributePointer(GLuint index, GLint size, GLsizei stride, intptr_t offset) {
     // The pointer takes the buffer bound now, so the same offset in another buffer is a change.
     const Pointer pointer = {arrayBuffer_.value_or(0), size, stride, offset};
-    if (Changes(GL_FUNCTION_glVertexAttribPointer, &pointers_[index], pointer)) {
+    if (CopyIfChanged(GL_FUNCTION_glVertexAttribPointer, &pointers_[index], pointer)) {
         glVertexAttribPointer(index, size, GL_FLOAT, GL_FALSE, stride, (const void*)offset);
     }
 }
@@ -193,8 +183,8 @@ void GlSeam::TexParameter(GLenum name, GLint value) {
     glTexParameteri(GL_TEXTURE_2D, name, value);
 }
 
-bool GlSeam::UniformChanges(GlFunction function, GLint location, const GLfloat* values,
-                            size_t count) {
+bool GlSeam::CopyUniformIfChanged(GlFunction function, GLint location, const GLfloat* values,
+                                  size_t count) {
     if (location < 0) {
         return false;
     }
@@ -222,26 +212,26 @@ bool GlSeam::UniformChanges(GlFunction function, GLint location, const GLfloat* 
 }
 
 void GlSeam::Uniform1(GLint location, GLfloat value) {
-    if (UniformChanges(GL_FUNCTION_glUniform1f, location, &value, 1)) {
+    if (CopyUniformIfChanged(GL_FUNCTION_glUniform1f, location, &value, 1)) {
         glUniform1f(location, value);
     }
 }
 
 void GlSeam::Uniform3(GLint location, GLsizei count, const GLfloat* values) {
     if (count > 0 &&
-        UniformChanges(GL_FUNCTION_glUniform3fv, location, values, (size_t)count * 3)) {
+        CopyUniformIfChanged(GL_FUNCTION_glUniform3fv, location, values, (size_t)count * 3)) {
         glUniform3fv(location, count, values);
     }
 }
 
 void GlSeam::Uniform4(GLint location, const GLfloat* values) {
-    if (UniformChanges(GL_FUNCTION_glUniform4fv, location, values, 4)) {
+    if (CopyUniformIfChanged(GL_FUNCTION_glUniform4fv, location, values, 4)) {
         glUniform4fv(location, 1, values);
     }
 }
 
 void GlSeam::UniformMatrix4(GLint location, const GLfloat* values) {
-    if (UniformChanges(GL_FUNCTION_glUniformMatrix4fv, location, values, 16)) {
+    if (CopyUniformIfChanged(GL_FUNCTION_glUniformMatrix4fv, location, values, 16)) {
         glUniformMatrix4fv(location, 1, GL_FALSE, values);
     }
 }

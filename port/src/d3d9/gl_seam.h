@@ -191,7 +191,7 @@ class GlSeam {
     // Records value in slot and returns true when it is not what the slot holds: the call is to
     // be made. Otherwise counts the call as dropped and returns false.
     template <class Value>
-    bool Changes(GlFunction function, std::optional<Value>* slot, const Value& value) {
+    bool CopyIfChanged(GlFunction function, std::optional<Value>* slot, const Value& value) {
         if (*slot == value) {
             ++counts_.skipped[function];
             return false;
@@ -201,7 +201,8 @@ class GlSeam {
         return true;
     }
     // The same for a uniform of count floats at location of the program in use.
-    bool UniformChanges(GlFunction function, GLint location, const GLfloat* values, size_t count);
+    bool CopyUniformIfChanged(GlFunction function, GLint location, const GLfloat* values,
+                              size_t count);
 
     GlCallCounts counts_;
     std::optional<GLuint> program_;

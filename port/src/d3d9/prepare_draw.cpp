@@ -9,57 +9,10 @@
 
 #include <cstdint>
 
-namespace {
-
-void MakeRaster(const DWORD* renderStates, GlSeam* gl) {
-    const CullSetting cull = *TranslateCullMode(renderStates[D3DRS_CULLMODE]);
-    gl->Enable(GlCapability::DEPTH_TEST, *TranslateDepthEnable(renderStates[D3DRS_ZENABLE]));
-    gl->DepthFunc(*TranslateCompareFunction(renderStates[D3DRS_ZFUNC]));
-    gl->Enable(GlCapability::CULL_FACE, cull.enabled);
-    gl->CullFace(cull.face);
-    // Direct3D's front faces wind clockwise on screen, and the back buffer is kept the right way
-    // up (render_target.h).
-    gl->FrontFace(GL_CW);
-    gl->Enable(GlCapability::DITHER, renderStates[D3DRS_DITHERENABLE] != FALSE);
-}
-
-// False when the texture cannot be made.
-bool MakeSampler(const DeviceState& state, Texture* texture, GlSeam* gl) {
-    if (texture == nullptr) {
-        // The program without a texture passes the lit colour through.
-        return true;
-    }
-    if (!texture->Bind()) {
-        return false;
-    }
-    const DWORD mipFilter = texture->HasFullChain() ? state.mipFilter : (DWORD)D3DTEXF_NONE;
-    gl->TexParameter(GL_TEXTURE_MIN_FILTER, *TranslateMinFilter(state.minFilter, mipFilter));
-    gl->TexParameter(GL_TEXTURE_MAG_FILTER, *TranslateMagFilter(state.magFilter));
-    return true;
-}
-
-void MakeVertexInput(const DeviceState& state, VertexBuffer* stream, IndexBuffer* indices,
-                     const VertexLayout& layout, INT baseVertex, GlSeam* gl) {
-    stream->bytes.Bind(GL_ARRAY_BUFFER);
-    const GLsizei stride = (GLsizei)state.streamStride;
-    const intptr_t start = (intptr_t)state.streamOffset + (intptr_t)baseVertex * state.streamStride;
-    gl->EnableAttributeArray(ATTRIBUTE_POSITION, true);
-    gl->AttributePointer(ATTRIBUTE_POSITION, 3, stride, start);
-    gl->EnableAttributeArray(ATTRIBUTE_NORMAL, true);
-    gl->AttributePointer(ATTRIBUTE_NORMAL, 3, stride, start + layout.normalOffset);
-    // An attribute without an array reads the context's current value, which nothing here
-    // changes from GL's (0, 0, 0, 1).
-    gl->EnableAttributeArray(ATTRIBUTE_TEX_COORD, layout.hasTexCoords);
-    if (layout.hasTexCoords) {
-        gl->AttributePointer(ATTRIBUTE_TEX_COORD, 2, stride, start + layout.texCoordOffset);
-    }
-    indices->bytes.Bind(GL_ELEMENT_ARRAY_BUFFER);
-}
-
-} // namespace
-
 bool Device::PrepareDraw(const VertexLayout& layout, INT baseVertex) {
     GlSeam* gl = &context_->Gl();
+
+    // Program: the fixed-function program of the states in use, built at its first draw.
     if (Stale(PART_PROGRAM)) {
         program_ = fixedFunction_.ProgramFor(KeyOf(state_, texture_ != nullptr), gl);
         if (program_ == nullptr) {
@@ -68,33 +21,76 @@ bool Device::PrepareDraw(const VertexLayout& layout, INT baseVertex) {
         gl->UseProgram(program_->name);
         MarkPrepared(PART_PROGRAM);
     }
-    // Each program keeps the versions its own uniforms were made at.
+
+    // Transforms and lighting: uniforms of the program, which keeps the versions it got them at.
     if (const unsigned version = versions_.Of(PART_TRANSFORMS);
         program_->transformsVersion != version) {
-        SetTransformUniforms(
-            *program_, ComputeTransforms(state_, renderTarget_.Width(), renderTarget_.Height()),
-            gl);
+        const TransformUniforms transforms =
+            ComputeTransforms(state_, renderTarget_.Width(), renderTarget_.Height());
+        gl->UniformMatrix4(program_->worldViewProjection, &transforms.worldViewProjection.m[0][0]);
+        gl->UniformMatrix4(program_->worldView, &transforms.worldView.m[0][0]);
         program_->transformsVersion = version;
     }
     if (const unsigned version = versions_.Of(PART_LIGHTING);
         program_->lighting && program_->lightingVersion != version) {
-        SetLightingUniforms(*program_, ComputeLighting(state_), gl);
+        const LightingUniforms lighting = ComputeLighting(state_);
+        // The program's key holds the number of lights, so it is the same in every lighting.
+        const GLsizei lights = (GLsizei)lighting.lights;
+        gl->Uniform4(program_->sceneColour, lighting.sceneColour);
+        gl->Uniform3(program_->towardsLight, lights, &lighting.towardsLight[0][0]);
+        gl->Uniform3(program_->lightAmbient, lights, &lighting.ambient[0][0]);
+        gl->Uniform3(program_->lightDiffuse, lights, &lighting.diffuse[0][0]);
+        gl->Uniform3(program_->lightSpecular, lights, &lighting.specular[0][0]);
+        gl->Uniform1(program_->power, lighting.power);
         program_->lightingVersion = version;
     }
+
+    // Raster: depth test and function, culling, dithering. Direct3D's front faces wind clockwise
+    // on screen, and the back buffer is kept the right way up (render_target.h).
     if (Stale(PART_RASTER)) {
-        MakeRaster(state_.renderStates, gl);
+        const DWORD* renderStates = state_.renderStates;
+        const CullSetting cull = *TranslateCullMode(renderStates[D3DRS_CULLMODE]);
+        gl->Enable(GlCapability::DEPTH_TEST, *TranslateDepthEnable(renderStates[D3DRS_ZENABLE]));
+        gl->DepthFunc(*TranslateCompareFunction(renderStates[D3DRS_ZFUNC]));
+        gl->Enable(GlCapability::CULL_FACE, cull.enabled);
+        gl->CullFace(cull.face);
+        gl->FrontFace(GL_CW);
+        gl->Enable(GlCapability::DITHER, renderStates[D3DRS_DITHERENABLE] != FALSE);
         MarkPrepared(PART_RASTER);
     }
-    // Locked texels and bytes are uploaded at the next draw, whatever else changed.
+
+    // Sampler: stage 0's texture with its filters; the program without one passes the lit colour
+    // through. Locked texels are uploaded at the next draw, whatever else changed.
     if (Stale(PART_SAMPLER) || (texture_ != nullptr && !texture_->Uploaded())) {
-        if (!MakeSampler(state_, texture_, gl)) {
-            return false;
+        if (texture_ != nullptr) {
+            if (!texture_->Bind()) {
+                return false;
+            }
+            const DWORD mip = texture_->HasFullChain() ? state_.mipFilter : (DWORD)D3DTEXF_NONE;
+            gl->TexParameter(GL_TEXTURE_MIN_FILTER, *TranslateMinFilter(state_.minFilter, mip));
+            gl->TexParameter(GL_TEXTURE_MAG_FILTER, *TranslateMagFilter(state_.magFilter));
         }
         MarkPrepared(PART_SAMPLER);
     }
+
+    // Vertex input: the stream's attributes from the base vertex on, and the indices. An
+    // attribute without an array reads the context's current value, which nothing here changes
+    // from GL's (0, 0, 0, 1). Locked bytes are uploaded at the next draw.
     if (Stale(PART_VERTEX_INPUT) || baseVertex != preparedBaseVertex_ ||
         !streamSource_->bytes.Uploaded() || !indices_->bytes.Uploaded()) {
-        MakeVertexInput(state_, streamSource_, indices_, layout, baseVertex, gl);
+        streamSource_->bytes.Bind(GL_ARRAY_BUFFER);
+        const GLsizei stride = (GLsizei)state_.streamStride;
+        const intptr_t start =
+            (intptr_t)state_.streamOffset + (intptr_t)baseVertex * state_.streamStride;
+        gl->EnableAttributeArray(ATTRIBUTE_POSITION, true);
+        gl->AttributePointer(ATTRIBUTE_POSITION, 3, stride, start);
+        gl->EnableAttributeArray(ATTRIBUTE_NORMAL, true);
+        gl->AttributePointer(ATTRIBUTE_NORMAL, 3, stride, start + layout.normalOffset);
+        gl->EnableAttributeArray(ATTRIBUTE_TEX_COORD, layout.hasTexCoords);
+        if (layout.hasTexCoords) {
+            gl->AttributePointer(ATTRIBUTE_TEX_COORD, 2, stride, start + layout.texCoordOffset);
+        }
+        indices_->bytes.Bind(GL_ELEMENT_ARRAY_BUFFER);
         preparedBaseVertex_ = baseVertex;
         MarkPrepared(PART_VERTEX_INPUT);
     }

@@ -54,21 +54,3 @@ void FixedFunction::Destroy(GlSeam* gl) {
 void FixedFunction::DropLostObjects() {
     programs_.assign(PROGRAM_KEY_COUNT, FixedFunctionProgram());
 }
-
-void SetTransformUniforms(const FixedFunctionProgram& program, const TransformUniforms& values,
-                          GlSeam* gl) {
-    gl->UniformMatrix4(program.worldViewProjection, &values.worldViewProjection.m[0][0]);
-    gl->UniformMatrix4(program.worldView, &values.worldView.m[0][0]);
-}
-
-void SetLightingUniforms(const FixedFunctionProgram& program, const LightingUniforms& values,
-                         GlSeam* gl) {
-    gl->Uniform4(program.sceneColour, values.sceneColour);
-    // The program's key holds the number of lights, so it is the same in every lighting.
-    const GLsizei lights = (GLsizei)values.lights;
-    gl->Uniform3(program.towardsLight, lights, &values.towardsLight[0][0]);
-    gl->Uniform3(program.lightAmbient, lights, &values.ambient[0][0]);
-    gl->Uniform3(program.lightDiffuse, lights, &values.diffuse[0][0]);
-    gl->Uniform3(program.lightSpecular, lights, &values.specular[0][0]);
-    gl->Uniform1(program.power, values.power);
-}

@@ -1,6 +1,6 @@
 // Direct3D 9's fixed-function pipeline on GLSL programs: one program per combination of the states
-// in use (program_key.h), built on first use and kept, and the uniforms it takes from the
-// recorded state (fixed_function_uniforms.h).
+// in use (program_key.h), built on first use and kept, with the locations of the uniforms it takes
+// from the recorded state (fixed_function_uniforms.h).
 #pragma once
 
 #include "../gl_seam.h"
@@ -43,9 +43,3 @@ class FixedFunction {
   private:
     std::vector<FixedFunctionProgram> programs_;
 };
-
-// Set the uniforms of the program in use.
-void SetTransformUniforms(const FixedFunctionProgram& program, const TransformUniforms& values,
-                          GlSeam* gl);
-void SetLightingUniforms(const FixedFunctionProgram& program, const LightingUniforms& values,
-                         GlSeam* gl);
