@@ -12,8 +12,9 @@
 // textures are 2D, X8R8G8B8 or A8R8G8B8, in the managed pool, with usage 0; a read-only lock of a
 // texture level still counts as a change; D3DCAPS9 declares only the fields GetDeviceCaps fills
 // (the largest texture size); one texture stage and one sampler (0), eight lights, directional
-// lights only, Gouraud shading only; Clear takes no rectangles and Present only the whole back
-// buffer to the device window; the back buffer is not lockable.
+// lights only, Gouraud shading only, triangles only (points and lines are refused); Clear takes
+// no rectangles and Present only the whole back buffer to the device window; the back buffer is
+// not lockable.
 #pragma once
 
 #include <windows.h>

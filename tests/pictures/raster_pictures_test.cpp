@@ -100,6 +100,47 @@ TEST(RasterPictures, CullingTakesWindingOnScreen) {
     EXPECT_TRUE(PixelNear(picture, 40, 280, {255, 255, 255}, 0));
 }
 
+// Strips and fans make their triangles from the indices as Direct3D does, each over the whole
+// rectangle (the other's reading of the same indices leaves a corner out); points and lines are
+// refused.
+TEST(RasterPictures, EachPrimitiveTypeDrawsItsOwnTriangles) {
+    struct Case {
+        D3DPRIMITIVETYPE type;
+        std::vector<WORD> indices;
+        UINT primitives;
+        HRESULT result;
+    };
+    // Corners 0 top left, 1 top right, 2 bottom left, 3 bottom right.
+    const Case cases[] = {
+        {D3DPT_TRIANGLESTRIP, {0, 1, 2, 3}, 2, D3D_OK},
+        {D3DPT_TRIANGLEFAN, {1, 3, 2, 0}, 2, D3D_OK},
+        {D3DPT_POINTLIST, {0, 1, 2, 3}, 4, D3DERR_INVALIDCALL},
+        {D3DPT_LINELIST, {0, 1, 2, 3}, 2, D3DERR_INVALIDCALL},
+        {D3DPT_LINESTRIP, {0, 1, 2, 3}, 3, D3DERR_INVALIDCALL},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.type);
+        TestDevice test;
+        ASSERT_EQ(D3D_OK, test.created);
+        IDirect3DDevice9* device = test.device;
+        ClearUnlit(device);
+        device->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
+        test.BindMesh(Rectangle(-1.0f, 1.0f, 0.0f, 0.0f, 0.5f, TOWARDS_CAMERA), c.indices);
+        ASSERT_EQ(D3D_OK, device->BeginScene());
+        EXPECT_EQ(c.result, device->DrawIndexedPrimitive(c.type, 0, 0, 4, 0, c.primitives));
+        EXPECT_EQ(D3D_OK, device->EndScene());
+        const Picture picture = test.ReadBack();
+        const Rgb drawn = c.result == D3D_OK ? Rgb{255, 255, 255} : Rgb{0, 0, 0x50};
+        // Near each corner of the rectangle (320 x 240 pixels at the top left), then outside it.
+        for (const POINT sample : {POINT{20, 20}, POINT{300, 20}, POINT{20, 220}, POINT{300, 220},
+                                   POINT{300, 120}, POINT{80, 40}}) {
+            EXPECT_TRUE(PixelNear(picture, sample.x, sample.y, drawn, 0))
+                << sample.x << ", " << sample.y;
+        }
+        EXPECT_TRUE(PixelNear(picture, 400, 300, {0, 0, 0x50}, 0));
+    }
+}
+
 // The first row of an image is v = 0, the top of a face; with no texture bound the lit colour
 // is drawn alone.
 TEST(RasterPictures, TexturesKeepTheirTopRowAtVZeroAndNullDrawsTheColour) {

@@ -95,6 +95,13 @@ D3DMATRIX Matrix(const float (&rows)[4][4]) {
 const D3DMATRIX Y_TURN = Matrix({{-1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, -1, 0}, {0, 0, 1, 1}});
 const D3DMATRIX FURTHER = Matrix({{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 0.25f, 1}});
 const D3DMATRIX IDENTITY = Matrix({{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1}});
+// Stretches depth by 4/3 (a quad at 0.5 moves to 0.667 over the same pixels): normals go
+// through the inverse transpose, shrinking to 0.75.
+const D3DMATRIX Z_STRETCH =
+    Matrix({{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 4.0f / 3.0f, 0}, {0, 0, 0, 1}});
+// Moves depth by half of x (z' = z + x / 2), over the same pixels: the inverse transpose tilts
+// the normal (0, 0, -1) to (0.5, 0, -1), where the matrix itself would leave it as it is.
+const D3DMATRIX X_SHEAR = Matrix({{1, 0, 0.5f, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1}});
 // A perspective projection with near 0.25, far 1 and scale 0.5: at z = 0.5 (w = 0.5) x and y
 // land where identity puts them; depth (4/3 * 0.5 - 1/3) / 0.5 = 2/3.
 const D3DMATRIX PERSPECTIVE =
@@ -140,6 +147,30 @@ IDirect3DTexture9* Levels(IDirect3DDevice9* device) {
         FillLevel(texture, level, side, std::vector<uint8_t>((size_t)side * side * 4, grey));
     }
     return texture;
+}
+
+// Every term of the lit colour with a value of its own in each channel, for a light along +Z.
+D3DLIGHT9 ColouredLight() {
+    D3DLIGHT9 light = SceneLight({0.0f, 0.0f, 1.0f});
+    light.Diffuse = {0.9f, 0.5f, 0.3f, 1.0f};
+    light.Ambient = {0.1f, 0.2f, 0.3f, 1.0f};
+    light.Specular = {0.2f, 0.4f, 0.6f, 1.0f};
+    return light;
+}
+
+D3DMATERIAL9 ColouredMaterial() {
+    D3DMATERIAL9 material = SceneMaterial({0.5f, 0.6f, 0.7f, 1.0f}, {0.05f, 0.1f, 0.15f, 0.0f});
+    material.Ambient = {0.4f, 0.3f, 0.2f, 1.0f};
+    material.Specular = {0.25f, 0.5f, 0.125f, 1.0f};
+    return material;
+}
+
+// Specular 1 with power 1, so that any highlight shows at full strength.
+D3DMATERIAL9 ShinyMaterial() {
+    D3DMATERIAL9 material = SceneMaterial({0.6f, 0.4f, 0.2f, 1.0f}, {0.0f, 0.0f, 0.0f, 0.0f});
+    material.Specular = {1.0f, 1.0f, 1.0f, 1.0f};
+    material.Power = 1.0f;
+    return material;
 }
 
 using Change = std::function<HRESULT(IDirect3DDevice9*)>;
@@ -242,6 +273,15 @@ const std::vector<Row>& Rows() {
         {"DITHERENABLE", {}, {RenderState(D3DRS_DITHERENABLE, TRUE)}, LIT, LIT},
         // The world turns the normal from the light; the light stays where it was.
         {"WORLD", {}, {Transform(D3DTS_WORLD, Y_TURN)}, LIT, AMBIENT_ONLY},
+        // N.L = 0.75: 0.2 + 0.75 (0.6, 0.4, 0.2).
+        {"WORLD stretched", {}, {Transform(D3DTS_WORLD, Z_STRETCH)}, LIT, {166, 128, 89}},
+        // Light along (-1, 0, 1): N.L = 0.7071 head-on, 0.2 + 0.7071 (0.6, 0.4, 0.2); sheared,
+        // N.L = (0.5 + 1) / sqrt(2) = 1.0607: 0.2 + 1.0607 (0.6, 0.4, 0.2).
+        {"WORLD sheared",
+         {Light(0, SceneLight({-1.0f, 0.0f, 1.0f}))},
+         {Transform(D3DTS_WORLD, X_SHEAR)},
+         {159, 123, 87},
+         {213, 159, 105}},
         // The view turns normal and light alike: still head-on.
         {"VIEW turning", {}, {Transform(D3DTS_VIEW, Y_TURN)}, LIT, LIT},
         // Moved to depth 0.75, behind the depth buffer's 0.6, then back.
@@ -270,6 +310,25 @@ const std::vector<Row>& Rows() {
          {Material(SceneMaterial({0.2f, 0.4f, 0.6f, 1.0f}, {0.2f, 0.0f, 0.0f, 0.0f}))},
          LIT,
          {153, 153, 204}},
+        // Channel by channel: emissive + Ma (global ambient (0x40, 0x60, 0x80) / 255) + Ma La +
+        // Md Ld, plus Ms Ls (eye at infinity, head-on: N.H = 1):
+        // r 0.05 + 0.1004 + 0.04 + 0.45 + 0.05, g 0.1 + 0.1129 + 0.06 + 0.3 + 0.2,
+        // b 0.15 + 0.1004 + 0.06 + 0.21 + 0.075.
+        {"every lit term, channel by channel",
+         {},
+         {Light(0, ColouredLight()), Material(ColouredMaterial()),
+          RenderState(D3DRS_AMBIENT, 0x00406080), RenderState(D3DRS_SPECULARENABLE, TRUE),
+          RenderState(D3DRS_LOCALVIEWER, FALSE)},
+         LIT,
+         {176, 197, 152}},
+        // A light from behind the face (N.L = -0.0995) lights no highlight, though N.H = 0.67:
+        // the light's ambient 0.2 alone. Head-on, diffuse and the whole specular saturate.
+        {"specular only where the light reaches",
+         {Material(ShinyMaterial()), RenderState(D3DRS_SPECULARENABLE, TRUE),
+          RenderState(D3DRS_LOCALVIEWER, FALSE)},
+         {Light(0, SceneLight({1.0f, 0.0f, -0.1f}))},
+         {255, 255, 255},
+         AMBIENT_ONLY},
         // Stage 0 modulates: LIT times (0x80, 0xFF, 0x40) / 255.
         {"SetTexture", {}, {Texture(Uniform)}, LIT, {102, 153, 26}},
         // Point: grey 0x60 (96); linear: 0.75 * 96 + 0.25 * 160 = 112; each times LIT / 255.

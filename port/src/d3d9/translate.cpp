@@ -61,21 +61,9 @@ bool IsDrawnShadeMode(DWORD mode) {
 std::optional<DrawShape> TranslatePrimitiveType(D3DPRIMITIVETYPE type, UINT primitiveCount) {
     const uint64_t count = primitiveCount;
     uint64_t indexCount = 0;
-    GLenum mode = GL_POINTS;
+    GLenum mode = GL_TRIANGLES;
     switch (type) {
-    case D3DPT_POINTLIST:
-        indexCount = count;
-        break;
-    case D3DPT_LINELIST:
-        mode = GL_LINES;
-        indexCount = count * 2;
-        break;
-    case D3DPT_LINESTRIP:
-        mode = GL_LINE_STRIP;
-        indexCount = count + 1;
-        break;
     case D3DPT_TRIANGLELIST:
-        mode = GL_TRIANGLES;
         indexCount = count * 3;
         break;
     case D3DPT_TRIANGLESTRIP:

@@ -30,7 +30,9 @@ struct DrawShape {
     GLenum mode;
     GLsizei indexCount;
 };
-// Nothing for an unknown type, or more indices than GL can count.
+// Triangles only: Direct3D 9 rasterises points and lines by rules of its own (the diamond test,
+// point sizes) that OpenGL's do not follow. Nothing for them, an unknown type, or more indices
+// than GL can count.
 std::optional<DrawShape> TranslatePrimitiveType(D3DPRIMITIVETYPE type, UINT primitiveCount);
 
 // Where the attributes of a flexible vertex format sit in each vertex. Position is always three

@@ -54,9 +54,17 @@ void main() {
     v_texCoord = a_texCoord;
 #endif
 #ifdef LIGHTING
-    // World matrices here are rotations and translations: the normal goes through world and
-    // view as a direction, without the inverse transpose.
-    vec3 normal = (u_worldView * vec4(a_normal, 0.0)).xyz;
+    // The normal goes through the inverse transpose of world and view, as Direct3D's does: its
+    // cofactors over its determinant, from the rows of the upper 3 x 3 (the columns here). A
+    // singular matrix has no inverse; its cofactors alone still give the normal's direction.
+    vec3 row0 = u_worldView[0].xyz;
+    vec3 row1 = u_worldView[1].xyz;
+    vec3 row2 = u_worldView[2].xyz;
+    vec3 cofactors0 = cross(row1, row2);
+    float determinant = dot(row0, cofactors0);
+    vec3 normal = a_normal.x * cofactors0 + a_normal.y * cross(row2, row0) +
+                  a_normal.z * cross(row0, row1);
+    normal /= determinant != 0.0 ? determinant : 1.0;
 #ifdef NORMALIZE
     normal = normalize(normal);
 #endif
