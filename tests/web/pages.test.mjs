@@ -1,17 +1,19 @@
 // The browser build's pages in headless Chromium: pictures against the native goldens, the capture
 // page's defaults and failures, the window, keys, the close button, lost WebGL contexts, the
-// message box for broken images, and the page's own files failing.
+// message box for broken images, and the page's own files failing, late or slow. Every page the
+// tests open is checked with axe-core before it closes.
 import assert from 'node:assert/strict';
 import fs from 'node:fs/promises';
 import os from 'node:os';
 import path from 'node:path';
+import {createRequire} from 'node:module';
 import {after, before, describe, test} from 'node:test';
 import {fileURLToPath} from 'node:url';
 
 import {PNG} from 'pngjs';
 
 import {launchBrowser, openPage, programEnded, runCapture} from '../../tools/web/browser.mjs';
-import {NO_ANSWER, startServer} from '../../tools/web/static_server.mjs';
+import {NO_ANSWER, startServer, trickle} from '../../tools/web/static_server.mjs';
 
 const HERE = path.dirname(fileURLToPath(import.meta.url));
 const SOURCE = path.join(HERE, '..', '..');
@@ -22,13 +24,42 @@ const TIMEOUT_MS = 60000;
 const BACKGROUND = [0, 0, 80];
 const LOAD_FAILED_TEXT = 'B\u0142\u0105d \u0142adowania tekstury!';
 const INIT_FAILED_TEXT = 'B\u0142\u0105d inicjalizacji Direct3D!';
+const WAITING_TEXT = 'The program waits for its message box: OK, Return or Escape closes it.';
 const statusText = (page) => page.$eval('#status', (line) => line.textContent);
+const AXE = await fs.readFile(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+
+// axe-core, from node_modules, on the page as it is now: a serious or critical finding fails.
+async function assertAccessible(page) {
+    if (!(await page.evaluate(() => Boolean(window.axe)))) await page.evaluate(AXE);
+    const findings = await page.evaluate(async () => (await window.axe.run()).violations
+        .filter((finding) => ['serious', 'critical'].includes(finding.impact))
+        .map((finding) => `${finding.id}: ${finding.nodes.map((node) => node.target).join(', ')}`));
+    assert.deepEqual(findings, [], page.url());
+}
+
+// Every page of the browser it is given is checked as it closes.
+function checkingAccessibility(browser) {
+    const newPage = browser.newPage.bind(browser);
+    browser.newPage = async () => {
+        const page = await newPage();
+        const close = page.close.bind(page);
+        page.close = async () => {
+            try {
+                await assertAccessible(page);
+            } finally {
+                await close();
+            }
+        };
+        return page;
+    };
+    return browser;
+}
 
 let browser;
 let server;
 
 before(async () => {
-    browser = await launchBrowser();
+    browser = checkingAccessibility(await launchBrowser());
     server = await startServer(BUILD);
 });
 
@@ -116,6 +147,22 @@ describe('the benchmark\'s last frame is the picture of its frame number', () =>
     }
 });
 
+test('a benchmark whose tab is hidden for a while says its figures are not to be trusted', async () => {
+    const page = await openPage(browser, `${server.url}boxring-capture.html?bench=1000`);
+    await page.waitForFunction(() => document.getElementById('status').textContent.startsWith('Running'),
+        {timeout: TIMEOUT_MS});
+    const other = await openPage(browser, `${server.url}index.html`);
+    await other.bringToFront();
+    await sleep(300);
+    await page.bringToFront();
+    assert.equal(await programEnded(page, TIMEOUT_MS), 0);
+    const hidden = /^frames=1000 seconds=\S+ fps=\S+ first_frame_ms=\S+ \(not to be trusted: the tab was hidden during the run/;
+    assert.match(await page.evaluate(() => window.captureResult.output), hidden);
+    assert.match(await statusText(page), /exit code 0\. frames=.*\(not to be trusted: the tab was hidden/);
+    await other.close();
+    await page.close();
+});
+
 describe('boxring-capture.html', () => {
     // The query, the exit code, and what the status line ends with.
     const cases = [
@@ -149,6 +196,12 @@ describe('boxring.html', () => {
             'DirectX lighting boxes');
         const size = await page.$eval('canvas', (canvas) => [canvas.width, canvas.height]);
         assert.deepEqual(size, [624, 441]);
+        const named = await page.$('::-p-aria([name="DirectX lighting boxes"][role="application"])');
+        assert.equal(await named?.evaluate((element) => element.id), 'window-1-canvas');
+        await page.focus('.window .close');
+        await page.keyboard.press('Tab');
+        assert.deepEqual(await page.$eval('canvas', (canvas) => [canvas === document.activeElement,
+            getComputedStyle(canvas).outlineStyle]), [true, 'solid'], 'focus from the keyboard shows');
         await assertDrawingAndChanging(page);
         await page.keyboard.down('Escape');
         assert.equal(await programEnded(page, TIMEOUT_MS), 0);
@@ -165,7 +218,7 @@ describe('boxring.html', () => {
     test('keys typed elsewhere in the page stay there; Escape in the clicked window ends it', async () => {
         const page = await openPage(browser, `${server.url}boxring.html`);
         await waitForScene(page);
-        await page.evaluate(() => document.body.appendChild(document.createElement('input')));
+        await page.evaluate(() => document.body.appendChild(document.createElement('input')).ariaLabel = 'elsewhere');
         await page.focus('input');
         await page.keyboard.type('a b');
         await page.keyboard.down('Escape');
@@ -272,8 +325,14 @@ describe('the source panel', () => {
             await page.goto(`${server.url}${program}.html`);
             const tabs = await page.$$eval('#source .tabs button', (buttons) => buttons.map((tab) => tab.dataset.path));
             assert.deepEqual(tabs, await sourcesInTree(program));
-            for (const file of tabs) {
-                await page.click(`#source .tabs button[data-path="${file}"]`);
+            // The first tab by a click, each next one by the right arrow.
+            for (const [index, file] of tabs.entries()) {
+                if (index === 0) {
+                    await page.click(`#source .tabs button[data-path="${file}"]`);
+                } else {
+                    await page.keyboard.press('ArrowRight');
+                }
+                assert.equal(await page.evaluate(() => document.activeElement.dataset.path), file);
                 await page.waitForFunction((shown) => document.querySelector('#source .code').dataset.path === shown,
                     {timeout: TIMEOUT_MS}, file);
                 const [text, numbers] = await page.$eval('#source', (panel) =>
@@ -319,6 +378,12 @@ describe('texcross.html with a broken tex2.jpg', () => {
                 assert.equal(backgroundPixels(await canvasPicture(page)), 0, 'no frame was drawn');
                 await sleep(200);
                 assert.equal(await page.evaluate(() => window.programExitCode), undefined, 'the box waits');
+                assert.equal(await statusText(page), WAITING_TEXT);
+                await assertAccessible(page);
+                await page.keyboard.press('Tab');
+                await page.keyboard.press('Tab');
+                assert.ok(await page.evaluate(() => Boolean(document.activeElement.closest('.message-box'))),
+                    'focus stays in the box');
                 await dismiss(page);
                 assert.equal(await programEnded(page, TIMEOUT_MS), 1);
                 assert.equal(await page.$('.message-box'), null);
@@ -332,26 +397,50 @@ describe('texcross.html with a broken tex2.jpg', () => {
 });
 
 test('a browser without WebGL: the program\'s own box, a line that says why, exit code 1', async () => {
-    const noWebGL = await launchBrowser(['--disable-webgl']);
+    const noWebGL = checkingAccessibility(await launchBrowser(['--disable-webgl']));
     try {
         const page = await openPage(noWebGL, `${server.url}boxring.html`);
         await page.waitForSelector('.message-box', {timeout: TIMEOUT_MS});
         assert.equal(await page.$eval('.message-box .text', (text) => text.textContent), INIT_FAILED_TEXT);
-        const line = /^This browser gives the page no WebGL, so the program cannot draw\.$/;
-        assert.match(await statusText(page), line);
+        assert.equal(await statusText(page),
+            `This browser gives the page no WebGL, so the program cannot draw. ${WAITING_TEXT}`);
         await page.keyboard.press('Enter');
         assert.equal(await programEnded(page, TIMEOUT_MS), 1);
         assert.equal(await statusText(page),
             `boxring ended with exit code 1. ${INIT_FAILED_TEXT} This browser gives the page no WebGL, so the program cannot draw.`);
+        await page.close();
     } finally {
         await noWebGL.close();
     }
 });
 
-describe('a page whose own files fail says so', () => {
+// The cases wait, mostly for the pages' 20-s time-outs, side by side: all but one page are in
+// background tabs, where no animation frame comes, so their waits poll on a timer.
+describe('a page whose own files fail or come slowly says so', {concurrency: true}, () => {
+    const POLLING_MS = 100;
     const statusSays = (pattern) => async (page, ms) => {
-        await page.waitForFunction(() => window.programError, {timeout: ms});
+        await page.waitForFunction(() => window.programError, {timeout: ms, polling: POLLING_MS});
         assert.match(await page.$eval('#status', (line) => line.textContent), pattern);
+    };
+    const lineShows = (page, pattern, ms) => page.waitForFunction((source) =>
+        new RegExp(source).test(document.getElementById('status').textContent), {timeout: ms, polling: POLLING_MS},
+        pattern.source);
+    const countsAndRuns = async (page, ms) => {
+        await lineShows(page, /^Loading… texcross\.wasm: \d+ kB of 207 kB\.$/, ms);
+        await lineShows(page, /^Running/, ms);
+        await waitForScene(page);
+    };
+    // A source tab says at once that it loads, never shows the file before it, and names the
+    // time-out.
+    const sourceTimesOut = async (page, ms) => {
+        await page.waitForFunction(() => document.querySelector('#source .code').dataset.path,
+            {timeout: TIMEOUT_MS, polling: POLLING_MS});
+        await page.click('#source .tabs button[data-path="common/camera.h"]');
+        const shown = () => page.$eval('#source .code', (code) => [code.dataset.path, code.textContent]);
+        assert.deepEqual(await shown(), ['', 'Loading common/camera.h…']);
+        await page.waitForFunction(() => !document.querySelector('#source .code').textContent.startsWith('Loading'),
+            {timeout: ms, polling: POLLING_MS});
+        assert.deepEqual(await shown(), ['', 'common/camera.h could not be loaded: no answer within 20 s.']);
     };
     const missingImageBox = async (page, ms) => {
         await page.waitForSelector('.message-box', {timeout: ms});
@@ -359,17 +448,29 @@ describe('a page whose own files fail says so', () => {
         await page.keyboard.press('Enter');
         assert.equal(await programEnded(page, TIMEOUT_MS), 1);
     };
-    // The page, its file answered with 404 (null) or never, how long the page may take to tell
-    // (its fetches give up after 20 s), and what it tells.
+    // The page, its file's answer (null: 404) and that answer in words, how long the page may
+    // take to tell (it gives up on a file after 20 s without an answer or a byte), and what it
+    // tells.
     const cases = [
-        ['boxring.html', 'boxring.js', null, 5000, statusSays(/^boxring cannot start: boxring\.js: could not be loaded\.$/)],
-        ['texcross.html', 'tex2.jpg', NO_ANSWER, 30000, missingImageBox],
+        ['boxring.html', 'boxring.js', null, 'with 404', 5000,
+            statusSays(/^boxring cannot start: boxring\.js: could not be loaded\.$/)],
+        ['boxring.html', 'boxring.js', NO_ANSWER, 'never', 30000,
+            statusSays(/^boxring cannot start: boxring\.js: no answer within 20 s\.$/)],
+        ['texcross.html', 'texcross.wasm', NO_ANSWER, 'never', 30000,
+            statusSays(/^texcross cannot start: texcross\.wasm: no answer within 20 s\.$/)],
+        ['texcross.html', 'texcross.wasm', trickle(8000), 'at 8 kB/s', 60000, countsAndRuns],
+        ['texcross.html', 'texcross.wasm', trickle(50000, 50000), 'to 50 kB, then nothing', 30000,
+            statusSays(/^texcross cannot start: texcross\.wasm: the download stopped at 50 kB of 207 kB: nothing arrived for 20 s\.$/)],
+        ['texcross.html', 'tex2.jpg', NO_ANSWER, 'never', 30000, missingImageBox],
+        ['boxring.html', 'source/common/camera.h', NO_ANSWER, 'never', 30000, sourceTimesOut],
     ];
-    for (const [pageName, file, answer, ms, tells] of cases) {
-        test(`${pageName} with ${file} answered ${answer ? 'never' : 'with 404'}: in words within ${ms} ms`, async () => {
+    for (const [pageName, file, answer, answered, ms, tells] of cases) {
+        test(`${pageName} with ${file} answered ${answered}: in words within ${ms} ms`, async () => {
             const broken = await startServer(BUILD, {[file]: answer});
             try {
-                const page = await openPage(browser, `${broken.url}${pageName}`);
+                // A script that never comes holds the page's load event back.
+                const page = await browser.newPage();
+                await page.goto(`${broken.url}${pageName}`, {waitUntil: 'domcontentloaded'});
                 await tells(page, ms);
                 await page.close();
             } finally {
@@ -377,4 +478,19 @@ describe('a page whose own files fail says so', () => {
             }
         });
     }
+});
+
+test('index.html on a 320-px screen: nothing spills sideways', async () => {
+    const page = await browser.newPage();
+    await page.setViewport({width: 320, height: 640, isMobile: true, hasTouch: true});
+    await page.goto(`${server.url}index.html`);
+    assert.ok(await page.evaluate(() => document.documentElement.scrollWidth) <= 320);
+    await page.close();
+});
+
+test('opened from a file:// address, a page says that it needs a web server', async () => {
+    const page = await openPage(browser, `file://${path.resolve(BUILD, 'boxring.html')}`);
+    await page.waitForFunction(() => window.programError, {timeout: TIMEOUT_MS});
+    assert.match(await statusText(page), /^boxring cannot start: this page needs a web server/);
+    await page.close();
 });

@@ -3,7 +3,8 @@
 // the classes used here. Keys reach the program only while one of its windows (the canvas, or
 // anything in its frame) has the focus, as a Windows program gets keys only while it is active;
 // the rest of the page keeps its own. Once the program has ended (the page sets
-// Module.programEnded) no key reaches it any more.
+// Module.programEnded) no key reaches it any more. A window's canvas is named after its title; a
+// message box keeps the focus inside itself while it is up.
 mergeInto(LibraryManager.library, {
     // The library's objects are written into the program's script as literals, so the set of keys
     // is made when the script runs.
@@ -64,6 +65,9 @@ mergeInto(LibraryManager.library, {
         canvas.width = width;
         canvas.height = height;
         canvas.tabIndex = 0;
+        // It takes the keys itself, as an application does.
+        canvas.setAttribute('role', 'application');
+        canvas.setAttribute('aria-label', text);
         frame.appendChild(caption);
         frame.appendChild(canvas);
         (document.getElementById('desktop') || document.body).appendChild(frame);
@@ -101,12 +105,24 @@ mergeInto(LibraryManager.library, {
         var box = portWeb.element('div', 'message-box');
         box.setAttribute('role', 'alertdialog');
         box.setAttribute('aria-modal', 'true');
-        box.appendChild(portWeb.element('div', 'caption', UTF8ToString(caption)));
-        box.appendChild(portWeb.element('p', 'text', UTF8ToString(text)));
+        var captionLine = portWeb.element('div', 'caption', UTF8ToString(caption));
+        captionLine.id = 'message-box-caption';
+        box.setAttribute('aria-labelledby', captionLine.id);
+        var textLine = portWeb.element('p', 'text', UTF8ToString(text));
+        textLine.id = 'message-box-text';
+        box.setAttribute('aria-describedby', textLine.id);
+        box.appendChild(captionLine);
+        box.appendChild(textLine);
         var ok = portWeb.element('button', 'ok', 'OK');
         box.appendChild(ok);
         shade.appendChild(box);
+        // OK is the box's one control: Tab stays on it, and focus that goes elsewhere in the page
+        // (a click beside the box) comes back to it.
+        function keepFocus(event) {
+            if (!box.contains(event.target)) ok.focus();
+        }
         function dismiss() {
+            document.removeEventListener('focusin', keepFocus);
             shade.remove();
             portWeb.messageBoxOpen = false;
             if (previousFocus) previousFocus.focus();
@@ -116,8 +132,14 @@ mergeInto(LibraryManager.library, {
             if (event.key === 'Enter' || event.key === 'Escape') {
                 event.preventDefault();
                 dismiss();
+            } else if (event.key === 'Tab') {
+                event.preventDefault();
             }
         });
+        shade.addEventListener('mousedown', function (event) {
+            if (!box.contains(event.target)) event.preventDefault();
+        });
+        document.addEventListener('focusin', keepFocus);
         document.body.appendChild(shade);
         portWeb.messageBoxOpen = true;
         portWeb.keysDown.clear();
