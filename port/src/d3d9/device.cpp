@@ -86,7 +86,7 @@ HRESULT Device::ApplyParameters(D3DPRESENT_PARAMETERS* parameters) {
                             : (UINT)std::max<LONG>(1, client.bottom - client.top);
     const bool withDepth = parameters->EnableAutoDepthStencil != FALSE;
     discardsAtPresent_ = parameters->SwapEffect == D3DSWAPEFFECT_DISCARD;
-    if (!renderTarget_.Create(width, height, withDepth, context_->BackBufferFormat(),
+    if (!renderTarget_.Create(width, height, withDepth, context_->TexelFormat(),
                               BackBufferFitsWindow(width, height, withDepth), &context_->Gl())) {
         return D3DERR_OUTOFVIDEOMEMORY;
     }

@@ -33,11 +33,11 @@ class GlContext {
     // been destroyed, or the context is lost.
     virtual bool MakeCurrent() = 0;
 
-    // The pixel format (glTexImage2D's format, with internal format GL_RGBA) that the back
-    // buffer's colour texture is made with, for presenting to copy it to the window fastest:
-    // GL_RGBA, the only one OpenGL ES 2.0 and WebGL 1 take, unless the host's windows store
-    // their pixels otherwise.
-    virtual GLenum BackBufferFormat() const { return GL_RGBA; }
+    // The pixel format of the data glTexImage2D takes for the stand-in's textures: GL_RGBA, the
+    // only one OpenGL ES 2.0 and WebGL 1 take, or GL_BGRA_EXT where the host's OpenGL takes
+    // Direct3D's B, G, R, A bytes as they are, for any internal format. The back buffer's colour
+    // texture is made with it too, for presenting to copy it to the window fastest.
+    virtual GLenum TexelFormat() const { return GL_RGBA; }
 
     // The size in pixels of the window's own framebuffer now.
     virtual void WindowSize(int* width, int* height) = 0;

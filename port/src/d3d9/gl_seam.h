@@ -47,6 +47,7 @@
     X(glDrawElements)                                                                              \
     X(glDrawArrays)                                                                                \
     X(glTexImage2D)                                                                                \
+    X(glTexSubImage2D)                                                                             \
     X(glBufferData)                                                                                \
     X(glReadPixels)                                                                                \
     X(glFinish)                                                                                    \

@@ -17,7 +17,7 @@ class RenderTarget {
   public:
     // Makes the back buffer in the current context, replacing any earlier one: in the window
     // when inWindow, else in a framebuffer object whose colour texture has the given pixel format
-    // (GlContext::BackBufferFormat). Leaves it bound for drawing. False when OpenGL cannot make a
+    // (GlContext::TexelFormat). Leaves it bound for drawing. False when OpenGL cannot make a
     // complete framebuffer.
     bool Create(UINT width, UINT height, bool withDepth, GLenum colourFormat, bool inWindow,
                 GlSeam* gl);

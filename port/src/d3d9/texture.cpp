@@ -2,6 +2,9 @@
 
 #include "surface.h"
 
+#include <GLES2/gl2ext.h>
+
+#include <algorithm>
 #include <new>
 
 namespace {
@@ -10,9 +13,14 @@ UINT NextLevelSide(UINT side) {
     return side > 1 ? side / 2 : 1;
 }
 
-// The texels as OpenGL ES takes them, R, G, B, A; X8R8G8B8's alpha is opaque.
-void ConvertToRgba(const std::vector<uint8_t>& bgra, bool opaque, uint8_t* rgba) {
-    for (size_t texel = 0; texel < bgra.size(); texel += 4) {
+// The most bytes converted at a time when the host takes R, G, B, A bytes only: a band of rows,
+// at least one.
+const size_t BAND_BYTES = 64 * 1024;
+
+// Texels as OpenGL ES takes them, R, G, B, A, from Direct3D's B, G, R, X or A; X8R8G8B8's alpha
+// is opaque.
+void ConvertToRgba(const uint8_t* bgra, size_t bytes, bool opaque, uint8_t* rgba) {
+    for (size_t texel = 0; texel < bytes; texel += 4) {
         rgba[texel + 0] = bgra[texel + 2];
         rgba[texel + 1] = bgra[texel + 1];
         rgba[texel + 2] = bgra[texel + 0];
@@ -117,19 +125,20 @@ bool Texture::Upload() {
     gl->TexParameter(GL_TEXTURE_MIN_FILTER, GL_NEAREST_MIPMAP_NEAREST);
     // The first row given becomes t = 0, which is where Direct3D puts v = 0: the top row.
     gl->UnpackAlignment(4);
+    const bool direct = context_->TexelFormat() == GL_BGRA_EXT;
+    // X8R8G8B8 keeps no alpha: sampled, it is opaque.
+    const GLint internalFormat = format_ == D3DFMT_X8R8G8B8 ? GL_RGB : GL_RGBA;
+    std::vector<uint8_t> band;
     bool converted = true;
-    try {
-        // One buffer, level 0's size, takes each level in turn.
-        std::vector<uint8_t> rgba(levels_[0].texels.size());
-        for (size_t level = 0; level < levels_.size(); ++level) {
-            const Level& given = levels_[level];
-            ConvertToRgba(given.texels, format_ == D3DFMT_X8R8G8B8, rgba.data());
+    for (size_t level = 0; level < levels_.size() && converted; ++level) {
+        const Level& given = levels_[level];
+        if (direct) {
             GL_CALL(gl, glTexImage2D)
-            (GL_TEXTURE_2D, (GLint)level, GL_RGBA, (GLsizei)given.width, (GLsizei)given.height, 0,
-             GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+            (GL_TEXTURE_2D, (GLint)level, internalFormat, (GLsizei)given.width,
+             (GLsizei)given.height, 0, GL_BGRA_EXT, GL_UNSIGNED_BYTE, given.texels.data());
+        } else {
+            converted = UploadConverted((GLint)level, given, &band);
         }
-    } catch (const std::bad_alloc&) {
-        converted = false;
     }
     if (GL_CALL(gl, glGetError)() != GL_NO_ERROR || !converted) {
         gl->DeleteTexture(name_);
@@ -137,5 +146,28 @@ bool Texture::Upload() {
         return false;
     }
     changed_ = false;
+    return true;
+}
+
+bool Texture::UploadConverted(GLint level, const Level& given, std::vector<uint8_t>* band) {
+    GlSeam* gl = &context_->Gl();
+    const size_t rowBytes = (size_t)given.width * 4;
+    const UINT rowsPerBand = (UINT)std::max<size_t>(1, BAND_BYTES / rowBytes);
+    try {
+        band->resize(std::min<size_t>(rowsPerBand, given.height) * rowBytes);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    GL_CALL(gl, glTexImage2D)
+    (GL_TEXTURE_2D, level, GL_RGBA, (GLsizei)given.width, (GLsizei)given.height, 0, GL_RGBA,
+     GL_UNSIGNED_BYTE, nullptr);
+    for (UINT top = 0; top < given.height; top += rowsPerBand) {
+        const UINT rows = std::min(rowsPerBand, given.height - top);
+        ConvertToRgba(given.texels.data() + top * rowBytes, rows * rowBytes,
+                      format_ == D3DFMT_X8R8G8B8, band->data());
+        GL_CALL(gl, glTexSubImage2D)
+        (GL_TEXTURE_2D, level, 0, (GLint)top, (GLsizei)given.width, (GLsizei)rows, GL_RGBA,
+         GL_UNSIGNED_BYTE, band->data());
+    }
     return true;
 }

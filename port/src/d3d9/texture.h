@@ -1,6 +1,8 @@
 // Textures as Direct3D's managed pool keeps them: every level in system memory in Direct3D's
 // layout (B, G, R, X or A bytes, rows top first, pitch width * 4), open to LockRect, and a GL
-// texture filled from them at the first draw after they changed or the context was lost.
+// texture filled from them at the first draw after they changed or the context was lost: straight
+// from those bytes where the host takes them (GlContext::TexelFormat), else converted a band of
+// rows at a time.
 #pragma once
 
 #include "gl_context.h"
@@ -47,6 +49,9 @@ class Texture : public RefCounted<IDirect3DTexture9> {
     };
 
     bool Upload();
+    // Uploads one level as R, G, B, A bytes, converted in bands of rows through band. False when
+    // the memory for the band is not there.
+    bool UploadConverted(GLint level, const Level& given, std::vector<uint8_t>* band);
 
     std::shared_ptr<GlContext> context_;
     const D3DFORMAT format_;

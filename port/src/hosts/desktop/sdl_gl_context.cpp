@@ -65,9 +65,9 @@ class SdlGlContext : public GlContext {
     }
 
     // Mesa keeps windows as B, G, R, A bytes and copies a back buffer stored the same way as
-    // plain rows; from R, G, B, A it converts every pixel. Desktop OpenGL takes BGRA data for an
-    // RGBA texture.
-    GLenum BackBufferFormat() const override { return GL_BGRA_EXT; }
+    // plain rows; from R, G, B, A it converts every pixel. Desktop OpenGL takes BGRA data for a
+    // texture of any internal format, so textures need no converted copy either.
+    GLenum TexelFormat() const override { return GL_BGRA_EXT; }
 
     void WindowSize(int* width, int* height) override {
         SDL_GL_GetDrawableSize(host_, width, height);
