@@ -1,9 +1,17 @@
-# The README and the licence beside what is installed, and the packages `cpack` makes of it: a
+# A readme and the licence beside what is installed, and the packages `cpack` makes of it: a
 # .tar.gz and a .deb on Linux (the .deb's dependencies read from the executables' libraries by
 # dpkg-shlibdeps), a .zip for Windows. PACKAGE_MAINTAINER is the .deb's Maintainer, a name and an
 # address; the default is the project's placeholder address under the reserved .invalid domain.
-install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE
-    DESTINATION ${DOC_INSTALL_DIR})
+if(WIN32)
+    # The .zip's readme is Windows' own: running the programs, where the images go, exit codes.
+    configure_file(${PROJECT_SOURCE_DIR}/packaging/windows-readme.txt.in
+        ${PROJECT_BINARY_DIR}/README.txt @ONLY NEWLINE_STYLE CRLF)
+    install(FILES ${PROJECT_BINARY_DIR}/README.txt ${PROJECT_SOURCE_DIR}/LICENSE
+        DESTINATION ${DOC_INSTALL_DIR})
+else()
+    install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE
+        DESTINATION ${DOC_INSTALL_DIR})
+endif()
 
 set(PACKAGE_MAINTAINER "boxring-texcross maintainers <maintainers@boxring-texcross.invalid>"
     CACHE STRING "The .deb's Maintainer: Name <address>")
@@ -29,6 +37,8 @@ if(WIN32)
     set(CPACK_GENERATOR ZIP)
 else()
     set(CPACK_GENERATOR TGZ DEB)
+    # Everything but the install list and the uninstall script (InstallManifest.cmake).
+    set(CPACK_INSTALL_CMAKE_PROJECTS "${PROJECT_BINARY_DIR};${PROJECT_NAME};Unspecified;/")
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
     set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

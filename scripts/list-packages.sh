@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # list-packages.sh: prints the Debian packages that each scripts/install-*.sh installs, read from
-# its packages array, as the rows of the README's table of them. The install test compares the
-# README's rows with these; after changing a script's list, put the new rows in the README.
+# its packages array, as the rows of the table of them in docs/BUILDING.md. The install test
+# compares that table's rows with these; after changing a script's list, put the new rows there.
 set -euo pipefail
 cd "$(dirname "$0")"
 for script in install-*.sh; do

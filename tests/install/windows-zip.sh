@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
 # windows-zip.sh WINDOWS_BUILD_DIR: cpack makes a .zip of the 64-bit Windows build, named
 # ...-win64.zip, whose one top folder holds both programs, the capture tools, texcross's images,
-# the README and the licence; every .exe in it imports only DLLs that Windows itself ships, so
-# that it runs on a stock Windows with nothing installed (mingw-w64's objdump reads the imports);
-# and the two programs carry an icon and version information naming the package's version
-# (icoutils' wrestool lists and extracts the resources). Skipped (77) where there is no Windows
-# build.
+# a readme of its own for Windows (naming them, in Windows' line ends) and the licence; every
+# .exe in it imports only DLLs that Windows itself ships, so that it runs on a stock Windows with
+# nothing installed (mingw-w64's objdump reads the imports); and the two programs carry an icon
+# and version information naming the package's version (icoutils' wrestool lists and extracts the
+# resources). Skipped (77) where there is no Windows build.
 set -euo pipefail
-[ -f "$1/CPackConfig.cmake" ] || exit 77
+if [ ! -f "$1/CPackConfig.cmake" ]; then
+    echo "skipped: $1 holds no Windows build" \
+        "(cmake --preset windows && cmake --build --preset windows)"
+    exit 77
+fi
 objdump=x86_64-w64-mingw32-objdump
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
@@ -25,7 +29,7 @@ zips=("$out"/boxring-texcross-*-win64.zip)
     exit 1
 }
 expected=$(printf '%s\n' boxring.exe texcross.exe boxring-capture.exe texcross-capture.exe \
-    tex{0..4}.jpg README.md LICENSE | sort)
+    tex{0..4}.jpg README.txt LICENSE | sort)
 found=$(cmake -E tar tf "${zips[0]}" | grep -v '/$' | sed 's|^[^/]*/||' | sort)
 diff <(echo "$expected") <(echo "$found") >&2 || {
     echo "FAIL: the .zip's files differ (< expected, > in ${zips[0]##*/})" >&2
@@ -35,6 +39,18 @@ diff <(echo "$expected") <(echo "$found") >&2 || {
 mkdir "$out/unpacked"
 (cd "$out/unpacked" && cmake -E tar xf "${zips[0]}")
 status=0
+# The readme is Windows' own: Notepad's line ends, and it names every program and image it holds.
+readme=("$out"/unpacked/*/README.txt)
+if grep -qv $'\r$' "${readme[0]}"; then
+    echo "FAIL: README.txt has lines that do not end in CR LF" >&2
+    status=1
+fi
+for file in "$out"/unpacked/*/*.exe "$out"/unpacked/*/tex0.jpg; do
+    grep -qF "${file##*/}" "${readme[0]}" || {
+        echo "FAIL: README.txt does not name ${file##*/}" >&2
+        status=1
+    }
+done
 for exe in "$out"/unpacked/*/*.exe; do
     format=$("$objdump" -f "$exe" | sed -n 's/.*file format //p')
     [ "$format" = pei-x86-64 ] || {

@@ -1,23 +1,23 @@
 #!/usr/bin/env bash
-# readme_figures.sh [--memory] [BUILD_DIR]: runs again the commands behind the README's figures and
-# prints each figure as the README gives it beside what this machine measures now. The figures come
-# from readme_figures.tsv; one that the README no longer holds stops the run (exit 2), so the two
-# keep the same numbers whatever the README's wording.
+# readme_figures.sh [--memory] [BUILD_DIR]: runs again the commands behind the figures of
+# docs/PERFORMANCE.md and prints each figure as it gives it beside what this machine measures now.
+# The figures come from readme_figures.tsv; one that docs/PERFORMANCE.md no longer holds stops the
+# run (exit 2), so the two keep the same numbers whatever the wording.
 #
 # Peak memory, which the machine's load does not change, is compared: a figure further from what
-# is measured than its tolerance (10 %) fails the run (exit 1). Frame rates, ratios and times are printed beside the
-# README's rows for a reader to judge: ratios within their stated spread, absolute times only as
-# this machine's. With --memory it measures the native memory figures alone (a pictures test runs
-# that); without, the rest follows: peak memory under Wine (where the windows preset is built),
-# the stand-in against plain GL, the texture loading benchmark, the browser build beside the
-# native one (where build-web/ is built and `npm ci` was run), the long runs' resident memory and
-# the frames after a million (an hour on a quiet 2-core machine).
+# is measured than its tolerance (10 %) fails the run (exit 1). Frame rates, ratios and times are
+# printed beside the documented rows for a reader to judge: ratios within their stated spread,
+# absolute times only as this machine's. With --memory it measures the native memory figures alone
+# (a pictures test runs that); without, the rest follows: peak memory under Wine (where the
+# windows preset is built), the stand-in against plain GL, the texture loading benchmark, the
+# browser build beside the native one (where build-web/ is built and `npm ci` was run), the long
+# runs' resident memory and the frames after a million (an hour on a quiet 2-core machine).
 # BUILD_DIR is the default preset's build (default build). Everything runs on a private virtual
 # display, in files of its own under TMPDIR.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
-readme=$root/README.md
+readme=$root/docs/PERFORMANCE.md
 memory_only=
 if [ "${1:-}" = --memory ]; then
     memory_only=1
@@ -34,7 +34,8 @@ declare -A figure unit tolerance
 while IFS=$'\t' read -r key value value_unit value_tolerance; do
     case "$key" in '#'* | '') continue ;; esac
     grep -qF -- "$value" "$readme" || {
-        echo "the README no longer gives $key's figure \"$value\" (tools/bench/readme_figures.tsv)" >&2
+        echo "docs/PERFORMANCE.md no longer gives $key's figure \"$value\"" \
+            "(tools/bench/readme_figures.tsv)" >&2
         exit 2
     }
     figure[$key]=$value unit[$key]=$value_unit tolerance[$key]=$value_tolerance
@@ -50,7 +51,7 @@ use_virtual_display '[ ! -d "$work/wineprefix" ] || "$wine_server" -k 2>/dev/nul
 work=$(mktemp -d)
 source "$here/stats.sh"
 
-# readme KEY...: prints each key's figure as the README gives it.
+# readme KEY...: prints each key's figure as docs/PERFORMANCE.md gives it.
 readme() {
     local key
     for key in "$@"; do
@@ -75,7 +76,7 @@ compare_memory() {
     case "$verdict" in *OFF) failed=1 ;; esac
 }
 
-echo "== Peak memory (/usr/bin/time; the README's Performance section)"
+echo "== Peak memory (/usr/bin/time; docs/PERFORMANCE.md)"
 compare_memory "boxring-capture --bench 2000" peak_boxring \
     "$(peak_kib "$work/out" "$bin/boxring-capture" --bench 2000)"
 compare_memory "texcross-capture --bench 2000" peak_texcross \
