@@ -12,10 +12,11 @@ source "$(dirname "$0")/packages.sh"
 # lintian: Debian's checks of the .deb; desktop-file-utils and appstream: the validators of the menu
 # entries and the AppStream metadata; man-db: renders the manual pages the test compares with
 # --help; icoutils: wrestool, which lists the resources of the Windows executables; apitrace: the
-# trace of a frame's OpenGL calls that tools/bench/gl_calls.sh counts.
+# trace of a frame's OpenGL calls that tools/bench/gl_calls.sh counts; gnuplot-nox: the plot
+# tools/bench/many_draws.sh draws.
 packages=(
     libgtest-dev libbenchmark-dev libxtst-dev libturbojpeg0-dev clang libclang-rt-14-dev dpkg-dev
-    file lintian desktop-file-utils appstream man-db icoutils apitrace
+    file lintian desktop-file-utils appstream man-db icoutils apitrace gnuplot-nox
 )
 
 install_missing "${packages[@]}"

@@ -2,7 +2,8 @@
 // area has the requested size, and either writes frame N as an RGB PNG or measures how fast
 // frames are drawn and presented, without waiting for the retrace unless asked to. Uses only
 // Win32, Direct3D 9 and the C++ standard library, so it builds against the platform and against
-// the stand-in.
+// the stand-in. Built with DRAWS_OPTION, for a scene that draws a chosen number of objects, it
+// also takes --draws N.
 #include <windows.h>
 #include <d3d9.h>
 
@@ -16,6 +17,9 @@
 #include "save_file.h"
 #include "scene_setup.h"
 #include "window.h"
+#ifdef DRAWS_OPTION
+#include "draw_count.h"
+#endif
 
 #define STB_IMAGE_WRITE_STATIC
 #define STB_IMAGE_WRITE_IMPLEMENTATION
@@ -87,8 +91,11 @@ bool ParseOptions(int argc, char** argv, Options* options, std::string* error) {
             options->paced = true;
             continue;
         }
-        const bool known = option == "--frame" || option == "--bench" || option == "--size" ||
-                           option == "--out" || option == "--textures";
+        bool known = option == "--frame" || option == "--bench" || option == "--size" ||
+                     option == "--out" || option == "--textures";
+#ifdef DRAWS_OPTION
+        known = known || option == "--draws";
+#endif
         if (!known) {
             *error = "unknown option: " + option;
             return false;
@@ -106,6 +113,15 @@ bool ParseOptions(int argc, char** argv, Options* options, std::string* error) {
             valid = ParseCount(value, LARGEST_COUNT, &options->bench);
         } else if (option == "--size") {
             valid = ParseSize(value, &options->width, &options->height);
+#ifdef DRAWS_OPTION
+        } else if (option == "--draws") {
+            if (!ParseCount(value, LARGEST_DRAW_COUNT, &g_drawCount)) {
+                *error = "bad value for --draws: \"" + std::string(value) +
+                         "\" (draws are whole numbers from 1 to " +
+                         std::to_string(LARGEST_DRAW_COUNT) + " in digits alone)";
+                return false;
+            }
+#endif
         } else if (option == "--out") {
             options->out = value;
             options->outGiven = true;

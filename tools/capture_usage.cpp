@@ -7,8 +7,13 @@
 namespace {
 
 const char USAGE[] =
+#ifdef DRAWS_OPTION
+    "usage: %s [--frame N] [--draws N] [--size WxH] [--out FILE.png] [--textures DIR]\n"
+    "       %s --bench N [--draws N] [--paced] [--size WxH] [--out FILE.png] [--textures DIR]\n"
+#else
     "usage: %s [--frame N] [--size WxH] [--out FILE.png] [--textures DIR]\n"
     "       %s --bench N [--paced] [--size WxH] [--out FILE.png] [--textures DIR]\n"
+#endif
     "\n"
     "Runs the program's own start-up and frame code in a window whose client area is WxH and\n"
     "writes frame N as an RGB PNG, or draws N frames as fast as it can and prints the frame rate.\n"
@@ -21,6 +26,9 @@ const char USAGE[] =
     "                   The first and the last frame are read back before their clocks stop\n"
     "  --paced          with --bench: present at most once a display refresh, not at once\n"
     "  --size WxH       the client area, 1x1 to 8192x8192 (default 640x480)\n"
+#ifdef DRAWS_OPTION
+    "  --draws N        cubes drawn a frame, each with its own draw, 1 to 1000000 (default 64)\n"
+#endif
     "  --textures DIR   the folder images are loaded from (default the executable's folder)\n"
     "  -h, --help       print this and exit\n"
     "  --version        print the version and exit\n"

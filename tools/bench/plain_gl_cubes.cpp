@@ -1,8 +1,11 @@
 // The scenes of boxring and texcross drawn with SDL2 and OpenGL 2.1 directly, the simplest way:
 // one window of the same client size, the same light, materials and camera, client-side arrays,
 // no swap interval. boxring's eight lit cubes by default; with --textured DIR texcross's five cubes
-// in a plus sign, each with one of DIR/tex0.jpg ... tex4.jpg, mipmapped and filtered linearly. It
-// prints the same line as <program>-capture --bench, so the two can be compared in one run.
+// in a plus sign, each with one of DIR/tex0.jpg ... tex4.jpg, mipmapped and filtered linearly;
+// with --draws N many_draws-capture's grid of N cubes, each with its own matrix and one of four
+// materials, the highlights switched every 16 draws. --size WxH sets the client area (640x480 by
+// default, as the capture tools'). It prints the same line as <program>-capture --bench, so the
+// two can be compared in one run.
 #include "process_start.h"
 
 #include <SDL.h>
@@ -17,7 +20,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <string>
 #include <unistd.h>
@@ -27,10 +29,69 @@ namespace {
 
 const int WARM_UP_FRAMES = 30;
 const int TEXTURE_COUNT = 5;
-// The capture tools' client area and back buffer (their --size by default), whose frame rates
-// this one is set against: both draw the same number of pixels.
-const int CLIENT_WIDTH = 640;
-const int CLIENT_HEIGHT = 480;
+const long LARGEST_FRAMES = 10000000;
+const long LARGEST_DRAWS = 1000000;
+const long LARGEST_SIDE = 8192;
+// The grid of many_draws-capture (tools/bench/many_draws/grid_scene.cpp).
+const int MATERIAL_COUNT = 4;
+const long SPECULAR_RUN = 16;
+const float GRID_SPAN = 8.0f;
+const float CUBE_SHARE = 0.6f;
+const GLfloat MATERIAL_COLORS[MATERIAL_COUNT][4] = {
+    {1.0f, 0.2f, 0.1f, 1}, {0.2f, 0.9f, 0.2f, 1}, {0.2f, 0.4f, 1.0f, 1}, {1.0f, 0.9f, 0.1f, 1}};
+
+struct Options {
+    long frames = 0;
+    std::string textured;
+    long draws = 0;
+    // The capture tools' client area and back buffer by default, whose frame rates this one is
+    // set against: both draw the same number of pixels.
+    long width = 640;
+    long height = 480;
+};
+
+// A whole number in [1, largest] in decimal digits alone, the first not 0, as the capture tools
+// take it.
+bool ParseCount(const std::string& text, long largest, long* value) {
+    if (text.empty() || text[0] < '1' || text[0] > '9') {
+        return false;
+    }
+    long parsed = 0;
+    for (const char digit : text) {
+        if (digit < '0' || digit > '9' || parsed > (largest - (digit - '0')) / 10) {
+            return false;
+        }
+        parsed = parsed * 10 + (digit - '0');
+    }
+    *value = parsed;
+    return true;
+}
+
+bool ParseOptions(int argc, char** argv, Options* options) {
+    if (argc < 2 || !ParseCount(argv[1], LARGEST_FRAMES, &options->frames)) {
+        return false;
+    }
+    for (int i = 2; i + 1 < argc; i += 2) {
+        const std::string option = argv[i];
+        const std::string value = argv[i + 1];
+        const size_t cross = value.find('x');
+        if (option == "--textured" && !value.empty()) {
+            options->textured = value;
+        } else if (option == "--draws") {
+            if (!ParseCount(value, LARGEST_DRAWS, &options->draws)) {
+                return false;
+            }
+        } else if (option == "--size" && cross != std::string::npos) {
+            if (!ParseCount(value.substr(0, cross), LARGEST_SIDE, &options->width) ||
+                !ParseCount(value.substr(cross + 1), LARGEST_SIDE, &options->height)) {
+                return false;
+            }
+        } else {
+            return false;
+        }
+    }
+    return argc % 2 == 0 && (options->textured.empty() || options->draws == 0);
+}
 
 // Four vertices per face (position, normal, texture coordinates) and two triangles each.
 float g_vertices[24][8];
@@ -187,6 +248,44 @@ void DrawRing() {
     }
 }
 
+std::vector<GLfloat> g_placements;
+
+// The grid's cubes, scaled and moved into place, as column-major matrices.
+void PlaceCubes(long count) {
+    const long side = (long)std::ceil(std::sqrt((double)count));
+    const float spacing = GRID_SPAN / (float)side;
+    const float scale = spacing * CUBE_SHARE / 2.0f;
+    g_placements.assign((size_t)count * 16, 0.0f);
+    for (long i = 0; i < count; ++i) {
+        GLfloat* m = &g_placements[(size_t)i * 16];
+        m[0] = scale;
+        m[5] = scale;
+        m[10] = scale;
+        m[12] = ((float)(i % side) + 0.5f) * spacing - GRID_SPAN / 2.0f;
+        m[13] = ((float)(i / side) + 0.5f) * spacing - GRID_SPAN / 2.0f;
+        m[15] = 1.0f;
+    }
+}
+
+// The grid, one draw a cube: its matrix, its material, and every 16 draws the highlights on or off
+// (no specular colour being what D3DRS_SPECULARENABLE off gives).
+void DrawGrid(long count) {
+    const GLfloat white[4] = {1, 1, 1, 1};
+    const GLfloat black[4] = {0, 0, 0, 1};
+    for (long i = 0; i < count; ++i) {
+        if (i % SPECULAR_RUN == 0) {
+            glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR,
+                         (i / SPECULAR_RUN) % 2 == 0 ? white : black);
+        }
+        glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE,
+                     MATERIAL_COLORS[i % MATERIAL_COUNT]);
+        glPushMatrix();
+        glMultMatrixf(&g_placements[(size_t)i * 16]);
+        glDrawElements(GL_TRIANGLES, 36, GL_UNSIGNED_SHORT, g_indices);
+        glPopMatrix();
+    }
+}
+
 // texcross's plus sign: white cubes at the centre and 3 units to each side, above and below.
 void DrawCross() {
     const float offsets[TEXTURE_COUNT][2] = {{0, 0}, {3, 0}, {-3, 0}, {0, 3}, {0, -3}};
@@ -201,7 +300,7 @@ void DrawCross() {
     }
 }
 
-void DrawFrame(float angle, bool textured) {
+void DrawFrame(float angle, const Options& options) {
     glClearColor(0.0f, 0.0f, 0x50 / 255.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
@@ -212,8 +311,10 @@ void DrawFrame(float angle, bool textured) {
     glLightfv(GL_LIGHT0, GL_POSITION, towardsLight);
     glRotatef(angle * 180.0f / (float)M_PI, 0, 1, 0);
     glRotatef(angle / 11.0f * 180.0f / (float)M_PI, 1, 0, 0);
-    if (textured) {
+    if (!options.textured.empty()) {
         DrawCross();
+    } else if (options.draws != 0) {
+        DrawGrid(options.draws);
     } else {
         DrawRing();
     }
@@ -222,12 +323,17 @@ void DrawFrame(float angle, bool textured) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const long frames = argc > 1 ? std::strtol(argv[1], nullptr, 10) : 0;
-    const bool textured = argc == 4 && std::strcmp(argv[2], "--textured") == 0;
-    if ((argc != 2 && !textured) || frames < 1) {
-        std::fprintf(stderr, "usage: %s FRAMES [--textured IMAGE_DIR]\n", argv[0]);
+    Options options;
+    if (!ParseOptions(argc, argv, &options)) {
+        std::fprintf(stderr,
+                     "usage: %s FRAMES [--textured IMAGE_DIR | --draws N] [--size WxH]\n"
+                     "  FRAMES 1 to 10000000, N 1 to 1000000, WxH 1x1 to 8192x8192\n",
+                     argv[0]);
         return 2;
     }
+    const long frames = options.frames;
+    const int width = (int)options.width;
+    const int height = (int)options.height;
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         std::fprintf(stderr, "%s: %s\n", argv[0], SDL_GetError());
         return 1;
@@ -236,8 +342,7 @@ int main(int argc, char** argv) {
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 1);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
-    SDL_Window* window =
-        SDL_CreateWindow("plain GL cubes", 0, 0, CLIENT_WIDTH, CLIENT_HEIGHT, SDL_WINDOW_OPENGL);
+    SDL_Window* window = SDL_CreateWindow("plain GL cubes", 0, 0, width, height, SDL_WINDOW_OPENGL);
     SDL_GLContext context = window != nullptr ? SDL_GL_CreateContext(window) : nullptr;
     if (context == nullptr) {
         std::fprintf(stderr, "%s: %s\n", argv[0], SDL_GetError());
@@ -246,20 +351,23 @@ int main(int argc, char** argv) {
     SDL_GL_SetSwapInterval(0);
     BuildCube();
     SetUpScene();
-    if (textured && !LoadTextures(argv[3])) {
+    if (!options.textured.empty() && !LoadTextures(options.textured)) {
         return 1;
     }
+    if (options.draws != 0) {
+        PlaceCubes(options.draws);
+    }
     float angle = 0.0f;
-    DrawFrame(angle += 0.015f, textured);
+    DrawFrame(angle += 0.015f, options);
     // The first frame is read back before its clock stops, as the capture tools read theirs: both
     // then count the same work, the drawing finished and the picture copied out.
-    std::vector<unsigned char> rgb((size_t)CLIENT_WIDTH * CLIENT_HEIGHT * 3);
+    std::vector<unsigned char> rgb((size_t)width * height * 3);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, CLIENT_WIDTH, CLIENT_HEIGHT, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
     const double firstFrameMs = MillisecondsSinceProcessStart();
     SDL_GL_SwapWindow(window);
     for (int i = 1; i < WARM_UP_FRAMES; ++i) {
-        DrawFrame(angle += 0.015f, textured);
+        DrawFrame(angle += 0.015f, options);
         SDL_GL_SwapWindow(window);
     }
     const auto start = std::chrono::steady_clock::now();
@@ -267,7 +375,7 @@ int main(int argc, char** argv) {
         SDL_Event event;
         while (SDL_PollEvent(&event)) {
         }
-        DrawFrame(angle += 0.015f, textured);
+        DrawFrame(angle += 0.015f, options);
         SDL_GL_SwapWindow(window);
     }
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;

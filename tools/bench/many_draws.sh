@@ -1,0 +1,132 @@
+#!/usr/bin/env bash
+# The cost of a draw: many_draws-capture --bench (N small lit cubes, one draw each) against
+# plain_gl_cubes --draws N (the same cubes and per-draw changes in plain OpenGL) and, given a
+# Windows build, many_draws-capture.exe under 64-bit Wine, run in turn RUNS times each for
+# N = 8, 64, 512, 4096 and 32768. Prints each build's frames/s and draws/s, medians and ranges, and
+# plots the median draws/s against N (log scales) with gnuplot into docs/many-draws.svg.
+# With --sizes: frames/s at 64 draws a frame against the client size, 160x120 up to 4096x4096, of
+# many_draws-capture and plain_gl_cubes.
+# Usage: tools/bench/many_draws.sh BUILD_DIR [WINDOWS_BUILD_DIR] [RUNS]
+#        tools/bench/many_draws.sh --sizes BUILD_DIR [RUNS]
+set -euo pipefail
+usage="usage: many_draws.sh BUILD_DIR [WINDOWS_BUILD_DIR] [RUNS]
+       many_draws.sh --sizes BUILD_DIR [RUNS]"
+sizes_mode=false
+if [ "${1:-}" = --sizes ]; then
+    sizes_mode=true
+    shift
+    build=${1:-}
+    windows=
+    runs=${2:-3}
+    [ $# -le 2 ] || { echo "$usage" >&2; exit 2; }
+else
+    build=${1:-}
+    windows=${2:-}
+    runs=${3:-3}
+    [ $# -le 3 ] || { echo "$usage" >&2; exit 2; }
+fi
+[[ "$runs" =~ ^[1-9][0-9]?$ ]] || { echo "$usage (RUNS 1 to 99)" >&2; exit 2; }
+for tool in "$build/bin/many_draws-capture" "$build/bin/plain_gl_cubes" \
+    ${windows:+"$windows/bin/many_draws-capture.exe"}; do
+    [ -x "$tool" ] || { echo "many_draws.sh: no $tool; $usage" >&2; exit 2; }
+done
+plot=$(cd "$(dirname "$0")/../../docs" && pwd)/many-draws.svg
+if ! $sizes_mode && ! command -v gnuplot >/dev/null; then
+    echo "many_draws.sh: gnuplot is needed for the plot (scripts/install-test-deps.sh)" >&2
+    exit 1
+fi
+
+source "$(dirname "$0")/../../scripts/virtual-display.sh"
+source "$(dirname "$0")/bench_lib.sh"
+source "$(dirname "$0")/stats.sh"
+work=
+wine_loader=/usr/lib/wine/wine64
+wine_server=/usr/lib/wine/wineserver64
+# Wine's server for the script's own prefix, where it made one, ends before its files go.
+use_virtual_display '[ ! -d "$work/wineprefix" ] || "$wine_server" -k 2>/dev/null; rm -rf "$work"'
+work=$(mktemp -d)
+if [ -n "$windows" ]; then
+    make_wine_prefix "$work/wineprefix" "$wine_loader" "$wine_server" >/dev/null 2>&1
+fi
+trap 'exit 1' HUP INT TERM
+
+# fps COMMAND...: the frames/s of the benchmark line COMMAND prints; fails with COMMAND.
+fps() {
+    local line
+    line=$("$@" 2>/dev/null | tr -d '\r')
+    field fps <<<"$line" | grep . || { echo "many_draws.sh: no frame rate from $*" >&2; return 1; }
+}
+# times FACTOR NUMBER: their product, as a whole number.
+times() { awk -v f="$1" -v n="$2" 'BEGIN { printf "%.0f\n", f * n }'; }
+
+if $sizes_mode; then
+    # Frames for about a second at each size on this machine, after the tools' 30 warm-up frames.
+    echo "frames/s at 64 draws a frame, $runs runs each, alternating"
+    for case in 160x120:1500 320x240:1000 640x480:400 1280x960:150 2048x1536:60 4096x4096:15; do
+        size=${case%:*} frames=${case#*:}
+        ours=() plain=()
+        for _ in $(seq "$runs"); do
+            ours+=("$(fps "$build/bin/many_draws-capture" --bench "$frames" --draws 64 --size "$size")")
+            plain+=("$(fps "$build/bin/plain_gl_cubes" "$frames" --draws 64 --size "$size")")
+        done
+        echo "$size many_draws-capture: $(with_median "${ours[@]}")"
+        echo "$size plain_gl_cubes:     $(with_median "${plain[@]}")"
+    done
+    exit 0
+fi
+
+# Frames for one to three seconds a run on this machine at each count.
+builds=("stand-in" "plain GL")
+[ -z "$windows" ] || builds+=("Wine")
+table=$work/draws.tsv
+printf '# N\t%s\n' "$(IFS=$'\t'; echo "${builds[*]}")" >"$table"
+echo "draws a frame, frames/s and draws/s of each build, $runs runs each, alternating"
+for case in 8:500 64:400 512:150 4096:25 32768:3; do
+    n=${case%:*} frames=${case#*:}
+    ours=() plain=() wine=()
+    for _ in $(seq "$runs"); do
+        ours+=("$(fps "$build/bin/many_draws-capture" --bench "$frames" --draws "$n")")
+        plain+=("$(fps "$build/bin/plain_gl_cubes" "$frames" --draws "$n")")
+        if [ -n "$windows" ]; then
+            wine+=("$(fps "$wine_loader" "$windows/bin/many_draws-capture.exe" --bench "$frames" \
+                --draws "$n")")
+        fi
+    done
+    row=$n
+    for build_name in "${builds[@]}"; do
+        case $build_name in
+        stand-in) values=("${ours[@]}") ;;
+        "plain GL") values=("${plain[@]}") ;;
+        *) values=("${wine[@]}") ;;
+        esac
+        middle=$(median "${values[@]}")
+        sorted=$(printf '%s\n' "${values[@]}" | sort -g)
+        echo "N=$n $build_name: fps $(with_median "${values[@]}"); draws/s median" \
+            "$(times "$n" "$middle") ($(times "$n" "$(head -n 1 <<<"$sorted")")–$(times "$n" \
+            "$(tail -n 1 <<<"$sorted")"))"
+        row+=$'\t'$(times "$n" "$middle")
+    done
+    echo "$row" >>"$table"
+done
+
+echo "plotting into $plot"
+columns=${#builds[@]}
+{
+    echo "set terminal svg size 720,480 dynamic font 'sans,12'"
+    echo "set output '$plot'"
+    echo "set title 'Draws per second against draws a frame ($(date +%F), median of $runs runs)'"
+    echo "set logscale xy"
+    echo "set xlabel 'draws a frame (N)'"
+    echo "set ylabel 'draws per second'"
+    echo "set key left top"
+    echo "set grid"
+    printf "plot"
+    for i in $(seq "$columns"); do
+        printf "%s '%s' using 1:%d with linespoints title '%s'" "$([ "$i" = 1 ] || echo ,)" \
+            "$table" $((i + 1)) "${builds[$((i - 1))]}"
+    done
+    echo
+} >"$work/plot.gp"
+gnuplot "$work/plot.gp"
+echo "table:"
+cat "$table"

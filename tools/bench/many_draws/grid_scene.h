@@ -1,0 +1,9 @@
+// g_drawCount small cubes on a square grid facing the camera, each drawn on its own with its own
+// world matrix and one of four materials, specular highlights switched on and off every 16 draws.
+#pragma once
+
+// Computes each cube's place and size on the grid for g_drawCount cubes.
+void PlaceCubes();
+
+// Takes the specular colour from the material, which the scene's materials set.
+void SetMaterialSource();
