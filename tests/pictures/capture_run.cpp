@@ -10,10 +10,10 @@
 
 namespace {
 
-// llvmpipe draws the same frame bit for bit whatever its thread count; softpipe, another
-// rasteriser, differs by at most 1 inside faces and by up to 195 on at most 80 edge pixels of
-// a 640 x 480 frame. Allow twice that many edge pixels; a wrong light, a missing box or a
-// half-pixel shift changes thousands.
+// The goldens are llvmpipe's frames, which it draws bit for bit alike whatever its thread count.
+// Rounding may move a channel by a level or two and a pixel on a polygon's edge further; a wrong
+// light, a missing box or a half-pixel shift changes thousands of pixels. (Another rasteriser,
+// softpipe, draws boxring within these bounds but picks other mip levels for texcross's faces.)
 const int TOLERANCE = 2;
 const int EDGE_PIXEL_BUDGET = 160;
 
