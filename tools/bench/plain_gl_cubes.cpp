@@ -356,6 +356,8 @@ int main(int argc, char** argv) {
     }
     if (options.draws != 0) {
         PlaceCubes(options.draws);
+        // The cubes are scaled: their normals are normalised, as many_draws-capture asks.
+        glEnable(GL_NORMALIZE);
     }
     float angle = 0.0f;
     DrawFrame(angle += 0.015f, options);

@@ -66,8 +66,9 @@ void PlaceCubes() {
     }
 }
 
-void SetMaterialSource() {
+void SetGridStates() {
     g_device->SetRenderState(D3DRS_SPECULARMATERIALSOURCE, D3DMCS_MATERIAL);
+    g_device->SetRenderState(D3DRS_NORMALIZENORMALS, TRUE);
 }
 
 void DrawScene(const D3DXMATRIX* spin) {

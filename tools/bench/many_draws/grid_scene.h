@@ -5,5 +5,6 @@
 // Computes each cube's place and size on the grid for g_drawCount cubes.
 void PlaceCubes();
 
-// Takes the specular colour from the material, which the scene's materials set.
-void SetMaterialSource();
+// Takes the specular colour from the material, which the scene's materials set, and has the
+// normals of the scaled cubes normalised, so that they light as unscaled ones do.
+void SetGridStates();

@@ -13,11 +13,11 @@ void PrepareProgram() {}
 
 void LoadProgramResources(HWND) {
     PlaceCubes();
-    SetMaterialSource();
+    SetGridStates();
 }
 
 void RestoreProgramStates() {
-    SetMaterialSource();
+    SetGridStates();
 }
 
 void ReleaseProgramObjects() {}
