@@ -9,6 +9,7 @@
 
 #include "back_buffer.h"
 #include "capture_usage.h"
+#include "command_line_counts.h"
 #include "direct3d_setup.h"
 #include "device_recovery.h"
 #include "frame.h"
@@ -56,32 +57,6 @@ struct Options {
     std::string textures;
 };
 
-// A whole number in [1, largest] written as the browser's capture tool takes it: decimal digits
-// only, the first not 0; no sign, no spaces. Otherwise false.
-bool ParseCount(const std::string& text, long largest, long* value) {
-    if (text.empty() || text[0] < '1' || text[0] > '9') {
-        return false;
-    }
-    long parsed = 0;
-    for (const char digit : text) {
-        if (digit < '0' || digit > '9' || parsed > (largest - (digit - '0')) / 10) {
-            return false;
-        }
-        parsed = parsed * 10 + (digit - '0');
-    }
-    *value = parsed;
-    return true;
-}
-
-bool ParseSize(const char* text, long* width, long* height) {
-    const char* cross = std::strchr(text, 'x');
-    if (cross == nullptr) {
-        return false;
-    }
-    return ParseCount(std::string(text, cross), LARGEST_SIDE, width) &&
-           ParseCount(cross + 1, LARGEST_SIDE, height);
-}
-
 // Fills options from the command line; on a mistake returns false with a message.
 bool ParseOptions(int argc, char** argv, Options* options, std::string* error) {
     bool frameGiven = false;
@@ -112,7 +87,7 @@ bool ParseOptions(int argc, char** argv, Options* options, std::string* error) {
         } else if (option == "--bench") {
             valid = ParseCount(value, LARGEST_COUNT, &options->bench);
         } else if (option == "--size") {
-            valid = ParseSize(value, &options->width, &options->height);
+            valid = ParseSize(value, LARGEST_SIDE, &options->width, &options->height);
 #ifdef DRAWS_OPTION
         } else if (option == "--draws") {
             if (!ParseCount(value, LARGEST_DRAW_COUNT, &g_drawCount)) {

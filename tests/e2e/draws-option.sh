@@ -4,12 +4,7 @@
 # line naming --draws. Offscreen, the largest count draws a frame.
 set -uo pipefail
 tool=$1
-out=$(mktemp -d)
-trap 'rm -rf "$out"' EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+source "$(dirname "$0")/../shell/scratch.sh"
 
 "$tool" --help | grep -qF -- "--draws N        cubes drawn a frame, each with its own draw, 1 to 1000000" ||
     fail "--help does not list --draws with its range"

@@ -4,12 +4,7 @@
 # the programs load, and lintian finds no error or warning in it; its menu entries and AppStream
 # metadata validate, and the capture tools' manual pages say what their --help says.
 set -euo pipefail
-out=$(mktemp -d)
-trap 'rm -rf "$out"' EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+source "$(dirname "$0")/../shell/scratch.sh"
 
 cpack --config "$1/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1 ||
     fail "cpack failed: $(tail -n 5 "$out/cpack.log")"

@@ -5,12 +5,7 @@
 # before: the folders it had, their files, nothing more. The install's list names nothing outside
 # the prefix, and nothing beside the prefix changes.
 set -euo pipefail
-out=$(mktemp -d)
-trap 'rm -rf "$out"' EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+source "$(dirname "$0")/../shell/scratch.sh"
 # tree DIR: every folder, file and link under DIR, one a line.
 tree() {
     (cd "$1" && find . -mindepth 1 -printf '%y %P\n' | sort)

@@ -36,19 +36,9 @@ if ! $sizes_mode && ! command -v gnuplot >/dev/null; then
     exit 1
 fi
 
-source "$(dirname "$0")/../../scripts/virtual-display.sh"
 source "$(dirname "$0")/bench_lib.sh"
+bench_session "$windows"
 source "$(dirname "$0")/stats.sh"
-work=
-wine_loader=/usr/lib/wine/wine64
-wine_server=/usr/lib/wine/wineserver64
-# Wine's server for the script's own prefix, where it made one, ends before its files go.
-use_virtual_display '[ ! -d "$work/wineprefix" ] || "$wine_server" -k 2>/dev/null; rm -rf "$work"'
-work=$(mktemp -d)
-if [ -n "$windows" ]; then
-    make_wine_prefix "$work/wineprefix" "$wine_loader" "$wine_server" >/dev/null 2>&1
-fi
-trap 'exit 1' HUP INT TERM
 
 # fps COMMAND...: the frames/s of the benchmark line COMMAND prints; fails with COMMAND.
 fps() {

@@ -6,6 +6,7 @@
 // materials, the highlights switched every 16 draws. --size WxH sets the client area (640x480 by
 // default, as the capture tools'). It prints the same line as <program>-capture --bench, so the
 // two can be compared in one run.
+#include "command_line_counts.h"
 #include "process_start.h"
 
 #include <SDL.h>
@@ -50,23 +51,6 @@ struct Options {
     long height = 480;
 };
 
-// A whole number in [1, largest] in decimal digits alone, the first not 0, as the capture tools
-// take it.
-bool ParseCount(const std::string& text, long largest, long* value) {
-    if (text.empty() || text[0] < '1' || text[0] > '9') {
-        return false;
-    }
-    long parsed = 0;
-    for (const char digit : text) {
-        if (digit < '0' || digit > '9' || parsed > (largest - (digit - '0')) / 10) {
-            return false;
-        }
-        parsed = parsed * 10 + (digit - '0');
-    }
-    *value = parsed;
-    return true;
-}
-
 bool ParseOptions(int argc, char** argv, Options* options) {
     if (argc < 2 || !ParseCount(argv[1], LARGEST_FRAMES, &options->frames)) {
         return false;
@@ -74,16 +58,14 @@ bool ParseOptions(int argc, char** argv, Options* options) {
     for (int i = 2; i + 1 < argc; i += 2) {
         const std::string option = argv[i];
         const std::string value = argv[i + 1];
-        const size_t cross = value.find('x');
         if (option == "--textured" && !value.empty()) {
             options->textured = value;
         } else if (option == "--draws") {
             if (!ParseCount(value, LARGEST_DRAWS, &options->draws)) {
                 return false;
             }
-        } else if (option == "--size" && cross != std::string::npos) {
-            if (!ParseCount(value.substr(0, cross), LARGEST_SIDE, &options->width) ||
-                !ParseCount(value.substr(cross + 1), LARGEST_SIDE, &options->height)) {
+        } else if (option == "--size") {
+            if (!ParseSize(value, LARGEST_SIDE, &options->width, &options->height)) {
                 return false;
             }
         } else {
