@@ -8,6 +8,7 @@
 # writes the file the link points to, made anew or replaced, and leaves the link as it was.
 set -uo pipefail
 tool=$1
+# shellcheck source=tests/shell/scratch.sh
 source "$(dirname "$0")/../shell/scratch.sh"
 
 # run EXPECTED_CODE ARGUMENTS...: runs the tool without a display, into $out/stdout and stderr.

@@ -4,6 +4,7 @@
 # line naming --draws. Offscreen, the largest count draws a frame.
 set -uo pipefail
 tool=$1
+# shellcheck source=tests/shell/scratch.sh
 source "$(dirname "$0")/../shell/scratch.sh"
 
 "$tool" --help | grep -qF -- "--draws N        cubes drawn a frame, each with its own draw, 1 to 1000000" ||

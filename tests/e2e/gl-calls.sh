@@ -7,7 +7,7 @@
 # seam, and none of them repeats a value the context holds.
 source "$(dirname "$0")/session.sh"
 
-cd "$SESSION_DIR"
+cd "$SESSION_DIR" || exit 1
 PORT_LOG_LEVEL=info "$1" --bench 3 >/dev/null 2>log || fail "the capture failed: $(cat log)"
 # The last frame also reads the picture back: the one before it is a plain frame.
 frame=$(grep ' GL calls: ' log | tail -n 2 | head -n 1)

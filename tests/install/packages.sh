@@ -4,6 +4,7 @@
 # the programs load, and lintian finds no error or warning in it; its menu entries and AppStream
 # metadata validate, and the capture tools' manual pages say what their --help says.
 set -euo pipefail
+# shellcheck source=tests/shell/scratch.sh
 source "$(dirname "$0")/../shell/scratch.sh"
 
 cpack --config "$1/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1 ||

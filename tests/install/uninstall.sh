@@ -5,6 +5,7 @@
 # before: the folders it had, their files, nothing more. The install's list names nothing outside
 # the prefix, and nothing beside the prefix changes.
 set -euo pipefail
+# shellcheck source=tests/shell/scratch.sh
 source "$(dirname "$0")/../shell/scratch.sh"
 # tree DIR: every folder, file and link under DIR, one a line.
 tree() {

@@ -19,6 +19,7 @@ texcross) plain_scene=(--textured "$build/bin") ;;
 *) echo "$usage" >&2; exit 2 ;;
 esac
 
+# shellcheck source=tools/bench/bench_lib.sh
 source "$(dirname "$0")/bench_lib.sh"
 bench_session "$windows"
 

@@ -36,6 +36,7 @@ if ! $sizes_mode && ! command -v gnuplot >/dev/null; then
     exit 1
 fi
 
+# shellcheck source=tools/bench/bench_lib.sh
 source "$(dirname "$0")/bench_lib.sh"
 bench_session "$windows"
 source "$(dirname "$0")/stats.sh"
