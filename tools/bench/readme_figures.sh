@@ -41,14 +41,11 @@ while IFS=$'\t' read -r key value value_unit value_tolerance; do
     figure[$key]=$value unit[$key]=$value_unit tolerance[$key]=$value_tolerance
 done <"$here/readme_figures.tsv"
 
-source "$root/scripts/virtual-display.sh"
+# shellcheck source=tools/bench/bench_lib.sh
 source "$here/bench_lib.sh"
-work=
-wine=/usr/lib/wine/wine64
-wine_server=/usr/lib/wine/wineserver64
-# Wine's server for the script's own prefix, where it made one, ends before its files go.
-use_virtual_display '[ ! -d "$work/wineprefix" ] || "$wine_server" -k 2>/dev/null; rm -rf "$work"'
-work=$(mktemp -d)
+# The Wine prefix, where there is a Windows build to run, is made further on.
+bench_session ""
+wine=$wine_loader
 source "$here/stats.sh"
 
 # readme KEY...: prints each key's figure as docs/PERFORMANCE.md gives it.
