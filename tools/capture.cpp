@@ -13,18 +13,15 @@
 #include "direct3d_setup.h"
 #include "device_recovery.h"
 #include "frame.h"
+#include "frame_calls.h"
 #include "main_loop.h"
+#include "png_file.h"
 #include "program.h"
-#include "save_file.h"
 #include "scene_setup.h"
 #include "window.h"
 #ifdef DRAWS_OPTION
 #include "draw_count.h"
 #endif
-
-#define STB_IMAGE_WRITE_STATIC
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#include <stb_image_write.h>
 
 #include <chrono>
 #include <cstdio>
@@ -55,6 +52,10 @@ struct Options {
     std::string out = "frame.png";
     bool outGiven = false;
     std::string textures;
+    // Where the frame's Direct3D 9 calls are recorded, and the pictures after its clears and
+    // draws; "" for none.
+    std::string calls;
+    std::string callPictures;
 };
 
 // Fills options from the command line; on a mistake returns false with a message.
@@ -67,7 +68,8 @@ bool ParseOptions(int argc, char** argv, Options* options, std::string* error) {
             continue;
         }
         bool known = option == "--frame" || option == "--bench" || option == "--size" ||
-                     option == "--out" || option == "--textures";
+                     option == "--out" || option == "--textures" ||
+                     (FrameCallsRecorded() && (option == "--calls" || option == "--call-pictures"));
 #ifdef DRAWS_OPTION
         known = known || option == "--draws";
 #endif
@@ -100,6 +102,12 @@ bool ParseOptions(int argc, char** argv, Options* options, std::string* error) {
         } else if (option == "--out") {
             options->out = value;
             options->outGiven = true;
+        } else if (option == "--calls") {
+            options->calls = value;
+            valid = !options->calls.empty();
+        } else if (option == "--call-pictures") {
+            options->callPictures = value;
+            valid = !options->callPictures.empty();
         } else {
             options->textures = value;
         }
@@ -116,6 +124,14 @@ bool ParseOptions(int argc, char** argv, Options* options, std::string* error) {
     }
     if (options->bench == 0 && options->paced) {
         *error = "--paced goes with --bench only";
+        return false;
+    }
+    if (options->bench != 0 && !options->calls.empty()) {
+        *error = "--bench takes no --calls: recording would slow what it measures";
+        return false;
+    }
+    if (options->calls.empty() && !options->callPictures.empty()) {
+        *error = "--call-pictures goes with --calls only";
         return false;
     }
     return true;
@@ -147,15 +163,10 @@ bool PumpMessages() {
     return true;
 }
 
-void AppendBytes(void* context, void* data, int size) {
-    std::vector<unsigned char>* bytes = (std::vector<unsigned char>*)context;
-    bytes->insert(bytes->end(), (const unsigned char*)data, (const unsigned char*)data + size);
-}
-
 // Reads the back buffer as a program on the platform would, as RGB rows. The read-back waits
 // until everything asked of the device so far has been drawn.
-bool ReadFrame(std::vector<unsigned char>* rgb) {
-    if (!ReadBackBuffer(g_device, g_presentParameters.BackBufferWidth,
+bool ReadFrame(IDirect3DDevice9* device, std::vector<unsigned char>* rgb) {
+    if (!ReadBackBuffer(device, g_presentParameters.BackBufferWidth,
                         g_presentParameters.BackBufferHeight, rgb)) {
         std::fprintf(stderr, "capture: could not read the back buffer\n");
         return false;
@@ -172,15 +183,9 @@ void PresentFrame() {
 
 // Writes a frame read back by ReadFrame as an RGB PNG.
 bool WritePicture(const std::vector<unsigned char>& rgb, const std::string& path) {
-    const int width = (int)g_presentParameters.BackBufferWidth;
-    const int height = (int)g_presentParameters.BackBufferHeight;
-    std::vector<unsigned char> png;
-    if (!stbi_write_png_to_func(AppendBytes, &png, width, height, 3, rgb.data(), width * 3)) {
-        std::fprintf(stderr, "capture: could not encode the frame as PNG\n");
-        return false;
-    }
     std::string why;
-    if (!SaveFile(path, png, &why)) {
+    if (!WritePng(path, rgb, (int)g_presentParameters.BackBufferWidth,
+                  (int)g_presentParameters.BackBufferHeight, &why)) {
         std::fprintf(stderr, "capture: could not write %s: %s\n", path.c_str(), why.c_str());
         return false;
     }
@@ -199,14 +204,24 @@ bool RenderFrames(long count) {
     return true;
 }
 
-int CaptureFrame(long frame, const std::string& path) {
-    if (!RenderFrames(frame - 1)) {
+// Writes frame N; with calls, also records its Direct3D 9 calls, from the last frame's Present
+// to its own, while the tool reads the frame back from the device itself, unrecorded.
+int CaptureFrame(const Options& options) {
+    if (!RenderFrames(options.frame - 1)) {
+        return EXIT_FAILURE;
+    }
+    IDirect3DDevice9* device = g_device;
+    const bool recording = !options.calls.empty();
+    if (recording && !StartFrameCalls(&g_device, options.callPictures)) {
         return EXIT_FAILURE;
     }
     DrawFrame();
     std::vector<unsigned char> rgb;
-    const bool written = ReadFrame(&rgb) && WritePicture(rgb, path);
+    bool written = ReadFrame(device, &rgb) && WritePicture(rgb, options.out);
     PresentFrame();
+    if (recording) {
+        written = FinishFrameCalls(&g_device, options.calls) && written;
+    }
     return written ? EXIT_SUCCESS : EXIT_FAILURE;
 }
 
@@ -256,7 +271,7 @@ bool PresentAt(UINT interval) {
 int RunBenchmark(long frames, const std::string& out) {
     std::vector<unsigned char> rgb;
     DrawFrame();
-    if (!ReadFrame(&rgb)) {
+    if (!ReadFrame(g_device, &rgb)) {
         return EXIT_FAILURE;
     }
     const double firstFrameMs = MillisecondsSinceProcessStart();
@@ -269,7 +284,7 @@ int RunBenchmark(long frames, const std::string& out) {
         return EXIT_FAILURE;
     }
     DrawFrame();
-    if (!ReadFrame(&rgb)) {
+    if (!ReadFrame(g_device, &rgb)) {
         return EXIT_FAILURE;
     }
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
@@ -280,6 +295,19 @@ int RunBenchmark(long frames, const std::string& out) {
     std::printf("frames=%ld seconds=%.3f fps=%.1f first_frame_ms=%.1f\n", frames, elapsed.count(),
                 (double)frames / elapsed.count(), firstFrameMs);
     return EXIT_SUCCESS;
+}
+
+// Makes path absolute; false, having said so, when it names nothing or cannot be.
+bool ResolvePath(const char* tool, const char* what, std::string* path) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(*path, error);
+    if (path->empty() || error) {
+        std::fprintf(stderr, "%s: cannot write %s to \"%s\": %s\n", tool, what, path->c_str(),
+                     path->empty() ? "no file named" : error.message().c_str());
+        return false;
+    }
+    *path = absolute.string();
+    return true;
 }
 
 } // namespace
@@ -295,18 +323,14 @@ int main(int argc, char** argv) {
         PrintUsageHint(argv[0], error.c_str());
         return EXIT_BAD_ARGUMENTS;
     }
-    // The output path is the caller's: resolve it before the working directory changes. A
-    // benchmark without one writes nothing and needs none.
-    if (options.bench == 0 || options.outGiven) {
-        std::error_code error;
-        const std::filesystem::path out = std::filesystem::absolute(options.out, error);
-        if (options.out.empty() || error) {
-            std::fprintf(stderr, "%s: cannot write the picture to \"%s\": %s\n", argv[0],
-                         options.out.c_str(),
-                         options.out.empty() ? "no file named" : error.message().c_str());
-            return EXIT_FAILURE;
-        }
-        options.out = out.string();
+    // The output paths are the caller's: resolve them before the working directory changes. A
+    // benchmark without a picture writes nothing and needs none.
+    if (((options.bench == 0 || options.outGiven) &&
+         !ResolvePath(argv[0], "the picture", &options.out)) ||
+        (!options.calls.empty() && !ResolvePath(argv[0], "the calls", &options.calls)) ||
+        (!options.callPictures.empty() &&
+         !ResolvePath(argv[0], "the calls' pictures", &options.callPictures))) {
+        return EXIT_FAILURE;
     }
     if (options.textures.empty()) {
         PrepareProgram();
@@ -325,7 +349,7 @@ int main(int argc, char** argv) {
     if (PresentAt(options.paced ? D3DPRESENT_INTERVAL_DEFAULT : D3DPRESENT_INTERVAL_IMMEDIATE)) {
         result = options.bench != 0
                      ? RunBenchmark(options.bench, options.outGiven ? options.out : std::string())
-                     : CaptureFrame(options.frame, options.out);
+                     : CaptureFrame(options);
     }
     CleanDirect3D();
     DestroyWindow(window);

@@ -1,5 +1,7 @@
 #include "capture_usage.h"
 
+#include "frame_calls.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -30,17 +32,27 @@ const char USAGE[] =
     "  --draws N        cubes drawn a frame, each with its own draw, 1 to 1000000 (default 64)\n"
 #endif
     "  --textures DIR   the folder images are loaded from (default the executable's folder)\n"
+    "%s"
     "  -h, --help       print this and exit\n"
     "  --version        print the version and exit\n"
     "\n"
     "Exit codes: 0 done, 1 failed, 2 bad command line.\n";
+
+// Only builds that can record a frame's calls take these.
+const char CALLS_USAGE[] =
+    "  --calls FILE     with --frame: also record frame N's Direct3D 9 calls, each with its\n"
+    "                   effect and the OpenGL calls it became, as text, or as JSON when FILE\n"
+    "                   ends in .json\n"
+    "  --call-pictures DIR\n"
+    "                   with --calls: write the picture after each clear and draw to DIR as\n"
+    "                   call-NNN.png\n";
 
 } // namespace
 
 int AnswerHelpOrVersion(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::printf(USAGE, argv[0], argv[0]);
+            std::printf(USAGE, argv[0], argv[0], FrameCallsRecorded() ? CALLS_USAGE : "");
             return CloseStandardOutput(argv[0]) ? 0 : 1;
         }
         if (std::strcmp(argv[i], "--version") == 0) {

@@ -34,6 +34,18 @@ class Device : public RefCounted<IDirect3DDevice9> {
     // The largest texture side the context takes, at most 8192 as Direct3D 9 hardware reports.
     UINT MaxTextureSize() const { return maxTextureSize_; }
     void SimulateLoss();
+    // True while the device is lost: its calls draw nothing.
+    bool IsLost() const { return Lost(); }
+
+    // What the frame recorder shows of a draw: the recorded state and bindings, the back
+    // buffer's size, and the program of the last draw (null before the first).
+    const DeviceState& State() const { return state_; }
+    const Texture* BoundTexture() const { return texture_; }
+    const VertexBuffer* BoundStream() const { return streamSource_; }
+    const IndexBuffer* BoundIndices() const { return indices_; }
+    UINT BackBufferWidth() const { return renderTarget_.Width(); }
+    UINT BackBufferHeight() const { return renderTarget_.Height(); }
+    const FixedFunctionProgram* LastProgram() const { return program_; }
 
     HRESULT TestCooperativeLevel() override;
     HRESULT GetDeviceCaps(D3DCAPS9* caps) override;

@@ -80,7 +80,9 @@ HRESULT Device::DrawIndexedPrimitive(D3DPRIMITIVETYPE type, INT baseVertexIndex,
     if (!PrepareDraw(*vertexLayout, baseVertexIndex)) {
         return D3DERR_INVALIDCALL;
     }
-    GL_CALL(&context_->Gl(), glDrawElements)
+    GlSeam* gl = &context_->Gl();
+    gl->NotePart(PART_NONE);
+    GL_CALL(gl, glDrawElements)
     (shape->mode, shape->indexCount, indexLayout->type,
      (const void*)(uintptr_t)((uint64_t)startIndex * indexLayout->size));
     return D3D_OK;

@@ -37,3 +37,23 @@ D3DLIGHT9 DefaultLight() {
     light.Direction.z = 1.0f;
     return light;
 }
+
+const char* DrawPartName(DrawPart part) {
+    switch (part) {
+    case PART_NONE:
+        return "draw";
+    case PART_PROGRAM:
+        return "program";
+    case PART_TRANSFORMS:
+        return "transforms";
+    case PART_LIGHTING:
+        return "lighting";
+    case PART_RASTER:
+        return "raster";
+    case PART_SAMPLER:
+        return "texture";
+    case PART_VERTEX_INPUT:
+        return "vertex input";
+    }
+    return "unknown";
+}

@@ -48,6 +48,10 @@ enum DrawPart : unsigned {
 };
 const unsigned PART_COUNT = 6;
 
+// The part's name as a person studying a frame reads it: "program", "transforms", "lighting",
+// "raster", "texture", "vertex input"; "draw" for PART_NONE, the draw call itself.
+const char* DrawPartName(DrawPart part);
+
 // The part's place among the parts, from 0 to PART_COUNT - 1.
 inline unsigned PartIndex(DrawPart part) {
     return (unsigned)__builtin_ctz(part);

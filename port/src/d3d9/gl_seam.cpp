@@ -52,12 +52,14 @@ std::string DescribeGlCalls(const GlCallCounts& before, const GlCallCounts& afte
 
 void GlSeam::Invalidate() {
     const GlCallCounts counts = counts_;
+    GlCallObserver* observer = observer_;
     *this = GlSeam();
     counts_ = counts;
+    observer_ = observer;
 }
 
 void GlSeam::UseProgram(GLuint program) {
-    if (CopyIfChanged(GL_FUNCTION_glUseProgram, &program_, program)) {
+    if (CopyIfChanged(GL_FUNCTION_glUseProgram, &program_, program, program)) {
         glUseProgram(program);
         const auto known = uniforms_.find(program);
         uniformsInUse_ = known != uniforms_.end() ? &known->second : nullptr;
@@ -66,25 +68,28 @@ void GlSeam::UseProgram(GLuint program) {
 
 void GlSeam::BindBuffer(GLenum target, GLuint buffer) {
     if (CopyIfChanged(GL_FUNCTION_glBindBuffer,
-                      target == GL_ARRAY_BUFFER ? &arrayBuffer_ : &elementBuffer_, buffer)) {
+                      target == GL_ARRAY_BUFFER ? &arrayBuffer_ : &elementBuffer_, buffer, target,
+                      buffer)) {
         glBindBuffer(target, buffer);
     }
 }
 
 void GlSeam::BindTexture(GLuint texture) {
-    if (CopyIfChanged(GL_FUNCTION_glBindTexture, &texture_, texture)) {
+    if (CopyIfChanged(GL_FUNCTION_glBindTexture, &texture_, texture, GL_TEXTURE_2D, texture)) {
         glBindTexture(GL_TEXTURE_2D, texture);
     }
 }
 
 void GlSeam::BindFramebuffer(GLuint framebuffer) {
-    if (CopyIfChanged(GL_FUNCTION_glBindFramebuffer, &framebuffer_, framebuffer)) {
+    if (CopyIfChanged(GL_FUNCTION_glBindFramebuffer, &framebuffer_, framebuffer, GL_FRAMEBUFFER,
+                      framebuffer)) {
         glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
     }
 }
 
 void GlSeam::BindRenderbuffer(GLuint renderbuffer) {
-    if (CopyIfChanged(GL_FUNCTION_glBindRenderbuffer, &renderbuffer_, renderbuffer)) {
+    if (CopyIfChanged(GL_FUNCTION_glBindRenderbuffer, &renderbuffer_, renderbuffer, GL_RENDERBUFFER,
+                      renderbuffer)) {
         glBindRenderbuffer(GL_RENDERBUFFER, renderbuffer);
     }
 }
@@ -93,55 +98,59 @@ void GlSeam::Enable(GlCapability capability, bool enabled) {
     static const GLenum NAMES[] = {GL_DEPTH_TEST, GL_CULL_FACE, GL_DITHER};
     const size_t index = (size_t)capability;
     if (CopyIfChanged(enabled ? GL_FUNCTION_glEnable : GL_FUNCTION_glDisable, &capabilities_[index],
-                      enabled)) {
+                      enabled, NAMES[index])) {
         (enabled ? glEnable : glDisable)(NAMES[index]);
     }
 }
 
 void GlSeam::DepthFunc(GLenum function) {
-    if (CopyIfChanged(GL_FUNCTION_glDepthFunc, &depthFunction_, function)) {
+    if (CopyIfChanged(GL_FUNCTION_glDepthFunc, &depthFunction_, function, function)) {
         glDepthFunc(function);
     }
 }
 
 void GlSeam::CullFace(GLenum face) {
-    if (CopyIfChanged(GL_FUNCTION_glCullFace, &cullSide_, face)) {
+    if (CopyIfChanged(GL_FUNCTION_glCullFace, &cullSide_, face, face)) {
         glCullFace(face);
     }
 }
 
 void GlSeam::FrontFace(GLenum winding) {
-    if (CopyIfChanged(GL_FUNCTION_glFrontFace, &frontFace_, winding)) {
+    if (CopyIfChanged(GL_FUNCTION_glFrontFace, &frontFace_, winding, winding)) {
         glFrontFace(winding);
     }
 }
 
 void GlSeam::Viewport(GLsizei width, GLsizei height) {
-    if (CopyIfChanged(GL_FUNCTION_glViewport, &viewport_, std::array<GLsizei, 2>{width, height})) {
+    if (CopyIfChanged(GL_FUNCTION_glViewport, &viewport_, std::array<GLsizei, 2>{width, height}, 0,
+                      0, width, height)) {
         glViewport(0, 0, width, height);
     }
 }
 
 void GlSeam::ClearColor(const std::array<GLfloat, 4>& colour) {
-    if (CopyIfChanged(GL_FUNCTION_glClearColor, &clearColour_, colour)) {
+    if (CopyIfChanged(GL_FUNCTION_glClearColor, &clearColour_, colour, colour[0], colour[1],
+                      colour[2], colour[3])) {
         glClearColor(colour[0], colour[1], colour[2], colour[3]);
     }
 }
 
 void GlSeam::ClearDepth(GLfloat depth) {
-    if (CopyIfChanged(GL_FUNCTION_glClearDepthf, &clearDepth_, depth)) {
+    if (CopyIfChanged(GL_FUNCTION_glClearDepthf, &clearDepth_, depth, depth)) {
         glClearDepthf(depth);
     }
 }
 
 void GlSeam::PackAlignment(GLint alignment) {
-    if (CopyIfChanged(GL_FUNCTION_glPixelStorei, &packAlignment_, alignment)) {
+    if (CopyIfChanged(GL_FUNCTION_glPixelStorei, &packAlignment_, alignment, GL_PACK_ALIGNMENT,
+                      alignment)) {
         glPixelStorei(GL_PACK_ALIGNMENT, alignment);
     }
 }
 
 void GlSeam::UnpackAlignment(GLint alignment) {
-    if (CopyIfChanged(GL_FUNCTION_glPixelStorei, &unpackAlignment_, alignment)) {
+    if (CopyIfChanged(GL_FUNCTION_glPixelStorei, &unpackAlignment_, alignment, GL_UNPACK_ALIGNMENT,
+                      alignment)) {
         glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
     }
 }
@@ -149,7 +158,7 @@ void GlSeam::UnpackAlignment(GLint alignment) {
 void GlSeam::EnableAttributeArray(GLuint index, bool enabled) {
     if (CopyIfChanged(enabled ? GL_FUNCTION_glEnableVertexAttribArray
                               : GL_FUNCTION_glDisableVertexAttribArray,
-                      &arrayEnabled_[index], enabled)) {
+                      &arrayEnabled_[index], enabled, index)) {
         (enabled ? glEnableVertexAttribArray : glDisableVertexAttribArray)(index);
     }
 }
@@ -157,7 +166,8 @@ void GlSeam::EnableAttributeArray(GLuint index, bool enabled) {
 void GlSeam::AttributePointer(GLuint index, GLint size, GLsizei stride, intptr_t offset) {
     // The pointer takes the buffer bound now, so the same offset in another buffer is a change.
     const Pointer pointer = {arrayBuffer_.value_or(0), size, stride, offset};
-    if (CopyIfChanged(GL_FUNCTION_glVertexAttribPointer, &pointers_[index], pointer)) {
+    if (CopyIfChanged(GL_FUNCTION_glVertexAttribPointer, &pointers_[index], pointer, index, size,
+                      GL_FLOAT, GL_FALSE, stride, (const void*)offset)) {
         glVertexAttribPointer(index, size, GL_FLOAT, GL_FALSE, stride, (const void*)offset);
     }
 }
@@ -173,24 +183,19 @@ void GlSeam::TexParameter(GLenum name, GLint value) {
                                                : &known.wrapT;
     }
     if (held != nullptr && *held == value) {
-        ++counts_.skipped[GL_FUNCTION_glTexParameteri];
+        Count(GL_FUNCTION_glTexParameteri, false, GL_TEXTURE_2D, name, value);
         return;
     }
     if (held != nullptr) {
         *held = value;
     }
-    ++counts_.made[GL_FUNCTION_glTexParameteri];
+    Count(GL_FUNCTION_glTexParameteri, true, GL_TEXTURE_2D, name, value);
     glTexParameteri(GL_TEXTURE_2D, name, value);
 }
 
-bool GlSeam::CopyUniformIfChanged(GlFunction function, GLint location, const GLfloat* values,
-                                  size_t count) {
-    if (location < 0) {
-        return false;
-    }
+bool GlSeam::CopyUniformIfChanged(GLint location, const GLfloat* values, size_t count) {
     if (uniformsInUse_ == nullptr) {
         // The program in use was not linked through the seam: its values are not known.
-        ++counts_.made[function];
         return true;
     }
     std::vector<std::vector<GLfloat>>& byLocation = *uniformsInUse_;
@@ -202,43 +207,67 @@ bool GlSeam::CopyUniformIfChanged(GlFunction function, GLint location, const GLf
                           ? std::all_of(values, values + count, [](GLfloat v) { return v == 0.0f; })
                           : held.size() == count &&
                                 std::memcmp(held.data(), values, count * sizeof(GLfloat)) == 0;
-    if (same) {
-        ++counts_.skipped[function];
-        return false;
+    if (!same) {
+        held.assign(values, values + count);
     }
-    held.assign(values, values + count);
-    ++counts_.made[function];
-    return true;
+    return !same;
 }
 
 void GlSeam::Uniform1(GLint location, GLfloat value) {
-    if (CopyUniformIfChanged(GL_FUNCTION_glUniform1f, location, &value, 1)) {
+    if (location < 0) {
+        return;
+    }
+    const bool changed = CopyUniformIfChanged(location, &value, 1);
+    Count(GL_FUNCTION_glUniform1f, changed, location, value);
+    if (changed) {
         glUniform1f(location, value);
     }
 }
 
 void GlSeam::Uniform3(GLint location, GLsizei count, const GLfloat* values) {
-    if (count > 0 &&
-        CopyUniformIfChanged(GL_FUNCTION_glUniform3fv, location, values, (size_t)count * 3)) {
+    if (location < 0 || count <= 0) {
+        return;
+    }
+    const bool changed = CopyUniformIfChanged(location, values, (size_t)count * 3);
+    Count(GL_FUNCTION_glUniform3fv, changed, location, count, GlFloats{values, (size_t)count * 3});
+    if (changed) {
         glUniform3fv(location, count, values);
     }
 }
 
 void GlSeam::Uniform4(GLint location, const GLfloat* values) {
-    if (CopyUniformIfChanged(GL_FUNCTION_glUniform4fv, location, values, 4)) {
+    if (location < 0) {
+        return;
+    }
+    const bool changed = CopyUniformIfChanged(location, values, 4);
+    Count(GL_FUNCTION_glUniform4fv, changed, location, 1, GlFloats{values, 4});
+    if (changed) {
         glUniform4fv(location, 1, values);
     }
 }
 
 void GlSeam::UniformMatrix4(GLint location, const GLfloat* values) {
-    if (CopyUniformIfChanged(GL_FUNCTION_glUniformMatrix4fv, location, values, 16)) {
+    if (location < 0) {
+        return;
+    }
+    const bool changed = CopyUniformIfChanged(location, values, 16);
+    Count(GL_FUNCTION_glUniformMatrix4fv, changed, location, 1, GL_FALSE, GlFloats{values, 16});
+    if (changed) {
         glUniformMatrix4fv(location, 1, GL_FALSE, values);
     }
 }
 
+std::vector<GLfloat> GlSeam::UniformValues(GLuint program, GLint location) const {
+    const auto known = uniforms_.find(program);
+    if (known == uniforms_.end() || location < 0 || (size_t)location >= known->second.size()) {
+        return {};
+    }
+    return known->second[(size_t)location];
+}
+
 GLuint GlSeam::GenTexture() {
     GLuint texture = 0;
-    ++counts_.made[GL_FUNCTION_glGenTextures];
+    Count(GL_FUNCTION_glGenTextures, true, 1);
     glGenTextures(1, &texture);
     textureParameters_[texture] = {DEFAULT_MIN_FILTER, DEFAULT_MAG_FILTER, DEFAULT_WRAP,
                                    DEFAULT_WRAP};
@@ -246,7 +275,7 @@ GLuint GlSeam::GenTexture() {
 }
 
 void GlSeam::LinkProgram(GLuint program) {
-    ++counts_.made[GL_FUNCTION_glLinkProgram];
+    Count(GL_FUNCTION_glLinkProgram, true, program);
     glLinkProgram(program);
     // Every uniform of a linked program is zero.
     std::vector<std::vector<GLfloat>>& linked = uniforms_[program];
@@ -261,13 +290,13 @@ void GlSeam::DeleteProgram(GLuint program) {
     if (program_ == program) {
         UseProgram(0);
     }
-    ++counts_.made[GL_FUNCTION_glDeleteProgram];
+    Count(GL_FUNCTION_glDeleteProgram, true, program);
     glDeleteProgram(program);
     uniforms_.erase(program);
 }
 
 void GlSeam::DeleteBuffer(GLuint buffer) {
-    ++counts_.made[GL_FUNCTION_glDeleteBuffers];
+    Count(GL_FUNCTION_glDeleteBuffers, true, 1, buffer);
     glDeleteBuffers(1, &buffer);
     if (arrayBuffer_ == buffer) {
         arrayBuffer_ = 0u;
@@ -284,7 +313,7 @@ void GlSeam::DeleteBuffer(GLuint buffer) {
 }
 
 void GlSeam::DeleteTexture(GLuint texture) {
-    ++counts_.made[GL_FUNCTION_glDeleteTextures];
+    Count(GL_FUNCTION_glDeleteTextures, true, 1, texture);
     glDeleteTextures(1, &texture);
     textureParameters_.erase(texture);
     if (texture_ == texture) {
@@ -293,7 +322,7 @@ void GlSeam::DeleteTexture(GLuint texture) {
 }
 
 void GlSeam::DeleteFramebuffer(GLuint framebuffer) {
-    ++counts_.made[GL_FUNCTION_glDeleteFramebuffers];
+    Count(GL_FUNCTION_glDeleteFramebuffers, true, 1, framebuffer);
     glDeleteFramebuffers(1, &framebuffer);
     if (framebuffer_ == framebuffer) {
         framebuffer_ = 0u;
@@ -301,7 +330,7 @@ void GlSeam::DeleteFramebuffer(GLuint framebuffer) {
 }
 
 void GlSeam::DeleteRenderbuffer(GLuint renderbuffer) {
-    ++counts_.made[GL_FUNCTION_glDeleteRenderbuffers];
+    Count(GL_FUNCTION_glDeleteRenderbuffers, true, 1, renderbuffer);
     glDeleteRenderbuffers(1, &renderbuffer);
     if (renderbuffer_ == renderbuffer) {
         renderbuffer_ = 0u;

@@ -9,6 +9,7 @@
 // texture unit 0 alone.
 #pragma once
 
+#include "gl_call_text.h"
 #include "gles2.h"
 
 #include <array>
@@ -106,6 +107,19 @@ std::string DescribeGlCalls(const GlCallCounts& before, const GlCallCounts& afte
 // A GL function called through a seam, counted: GL_CALL(gl, glClear)(GL_COLOR_BUFFER_BIT).
 #define GL_CALL(seam, function) (seam)->Call(GL_FUNCTION_##function, function)
 
+// Told of each call through a seam while it watches: the frame recorder.
+class GlCallObserver {
+  public:
+    // A call made, or dropped because the context holds what it would set, with its arguments as
+    // text.
+    virtual void Called(GlFunction function, bool made, const std::string& arguments) = 0;
+    // The calls that follow make this part of a draw (GlSeam::NotePart).
+    virtual void Part(unsigned part) = 0;
+
+  protected:
+    ~GlCallObserver() = default;
+};
+
 // The capabilities the stand-in switches.
 enum class GlCapability { DEPTH_TEST, CULL_FACE, DITHER };
 
@@ -117,15 +131,29 @@ class GlSeam {
 
     const GlCallCounts& Counts() const { return counts_; }
 
+    // Tells observer of every call from now on; null stops telling. Nothing is formatted while
+    // no one watches.
+    void Observe(GlCallObserver* observer) { observer_ = observer; }
+    // Tells the observer that the calls from now on make one part of a draw (a DrawPart of
+    // device_state.h), or with 0 the draw itself.
+    void NotePart(unsigned part) {
+        if (observer_ != nullptr) {
+            observer_->Part(part);
+        }
+    }
+
     // Any call that sets no state the seam keeps, counted when it is made: through GL_CALL.
     template <class Function> auto Call(GlFunction function, Function* call) {
         return [this, function, call](auto... arguments) {
-            ++counts_.made[function];
+            Count(function, true, arguments...);
             return call(arguments...);
         };
     }
     // A call the host makes without a GL function pointer of the ES 2.0 header, counted.
-    void CountHostCall(GlFunction function) { ++counts_.made[function]; }
+    template <class... Arguments>
+    void CountHostCall(GlFunction function, const Arguments&... arguments) {
+        Count(function, true, arguments...);
+    }
 
     void UseProgram(GLuint program);
     // GL_ARRAY_BUFFER or GL_ELEMENT_ARRAY_BUFFER.
@@ -158,6 +186,9 @@ class GlSeam {
     void Uniform3(GLint location, GLsizei count, const GLfloat* values);
     void Uniform4(GLint location, const GLfloat* values);
     void UniformMatrix4(GLint location, const GLfloat* values);
+    // The values the context holds for a uniform of a program linked through the seam: empty for
+    // one never set (zeros) or a program not linked through the seam.
+    std::vector<GLfloat> UniformValues(GLuint program, GLint location) const;
 
     // Object lifetimes: what is made starts with GL's defaults, what is deleted is forgotten.
     GLuint GenTexture();
@@ -189,23 +220,33 @@ class GlSeam {
         GLint wrapT;
     };
 
-    // Records value in slot and returns true when it is not what the slot holds: the call is to
-    // be made. Otherwise counts the call as dropped and returns false.
-    template <class Value>
-    bool CopyIfChanged(GlFunction function, std::optional<Value>* slot, const Value& value) {
-        if (*slot == value) {
-            ++counts_.skipped[function];
-            return false;
+    // Counts a call made or dropped, and tells the observer with the call's arguments.
+    template <class... Arguments>
+    void Count(GlFunction function, bool made, const Arguments&... arguments) {
+        ++(made ? counts_.made : counts_.skipped)[function];
+        if (observer_ != nullptr) {
+            observer_->Called(function, made, GlArgumentsText(arguments...));
         }
-        *slot = value;
-        ++counts_.made[function];
-        return true;
     }
-    // The same for a uniform of count floats at location of the program in use.
-    bool CopyUniformIfChanged(GlFunction function, GLint location, const GLfloat* values,
-                              size_t count);
+
+    // Records value in slot and returns true when it is not what the slot holds: the call, with
+    // the given arguments, is to be made. Otherwise counts the call as dropped and returns false.
+    template <class Value, class... Arguments>
+    bool CopyIfChanged(GlFunction function, std::optional<Value>* slot, const Value& value,
+                       const Arguments&... arguments) {
+        const bool changed = !(*slot == value);
+        if (changed) {
+            *slot = value;
+        }
+        Count(function, changed, arguments...);
+        return changed;
+    }
+    // Records count floats for a uniform at location (not -1) of the program in use, and returns
+    // true when they are not what the context holds or the program's values are not known.
+    bool CopyUniformIfChanged(GLint location, const GLfloat* values, size_t count);
 
     GlCallCounts counts_;
+    GlCallObserver* observer_ = nullptr;
     std::optional<GLuint> program_;
     std::optional<GLuint> arrayBuffer_;
     std::optional<GLuint> elementBuffer_;

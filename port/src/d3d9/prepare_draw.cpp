@@ -14,6 +14,7 @@ bool Device::PrepareDraw(const VertexLayout& layout, INT baseVertex) {
 
     // Program: the fixed-function program of the states in use, built at its first draw.
     if (Stale(PART_PROGRAM)) {
+        gl->NotePart(PART_PROGRAM);
         program_ = fixedFunction_.ProgramFor(KeyOf(state_, texture_ != nullptr), gl);
         if (program_ == nullptr) {
             return false;
@@ -25,6 +26,7 @@ bool Device::PrepareDraw(const VertexLayout& layout, INT baseVertex) {
     // Transforms and lighting: uniforms of the program, which keeps the versions it got them at.
     if (const unsigned version = versions_.Of(PART_TRANSFORMS);
         program_->transformsVersion != version) {
+        gl->NotePart(PART_TRANSFORMS);
         const TransformUniforms transforms =
             ComputeTransforms(state_, renderTarget_.Width(), renderTarget_.Height());
         gl->UniformMatrix4(program_->worldViewProjection, &transforms.worldViewProjection.m[0][0]);
@@ -33,6 +35,7 @@ bool Device::PrepareDraw(const VertexLayout& layout, INT baseVertex) {
     }
     if (const unsigned version = versions_.Of(PART_LIGHTING);
         program_->lighting && program_->lightingVersion != version) {
+        gl->NotePart(PART_LIGHTING);
         const LightingUniforms lighting = ComputeLighting(state_);
         // The program's key holds the number of lights, so it is the same in every lighting.
         const GLsizei lights = (GLsizei)lighting.lights;
@@ -48,6 +51,7 @@ bool Device::PrepareDraw(const VertexLayout& layout, INT baseVertex) {
     // Raster: depth test and function, culling, dithering. Direct3D's front faces wind clockwise
     // on screen, and the back buffer is kept the right way up (render_target.h).
     if (Stale(PART_RASTER)) {
+        gl->NotePart(PART_RASTER);
         const DWORD* renderStates = state_.renderStates;
         const CullSetting cull = *TranslateCullMode(renderStates[D3DRS_CULLMODE]);
         gl->Enable(GlCapability::DEPTH_TEST, *TranslateDepthEnable(renderStates[D3DRS_ZENABLE]));
@@ -62,6 +66,7 @@ bool Device::PrepareDraw(const VertexLayout& layout, INT baseVertex) {
     // Sampler: stage 0's texture with its filters; the program without one passes the lit colour
     // through. Locked texels are uploaded at the next draw, whatever else changed.
     if (Stale(PART_SAMPLER) || (texture_ != nullptr && !texture_->Uploaded())) {
+        gl->NotePart(PART_SAMPLER);
         if (texture_ != nullptr) {
             if (!texture_->Bind()) {
                 return false;
@@ -78,6 +83,7 @@ bool Device::PrepareDraw(const VertexLayout& layout, INT baseVertex) {
     // from GL's (0, 0, 0, 1). Locked bytes are uploaded at the next draw.
     if (Stale(PART_VERTEX_INPUT) || baseVertex != preparedBaseVertex_ ||
         !streamSource_->bytes.Uploaded() || !indices_->bytes.Uploaded()) {
+        gl->NotePart(PART_VERTEX_INPUT);
         streamSource_->bytes.Bind(GL_ARRAY_BUFFER);
         const GLsizei stride = (GLsizei)state_.streamStride;
         const intptr_t start =

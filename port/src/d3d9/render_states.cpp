@@ -8,28 +8,44 @@ bool AnyValue(DWORD) {
     return true;
 }
 
+bool IsDepthEnable(DWORD value) {
+    return TranslateDepthEnable(value).has_value();
+}
+
+bool IsCompareFunction(DWORD value) {
+    return TranslateCompareFunction(value).has_value();
+}
+
+bool IsCullMode(DWORD value) {
+    return TranslateCullMode(value).has_value();
+}
+
 // Where the lit colours come from. The stand-in's vertices carry no colours, so with every
 // source the material's colour is used, as Direct3D does for a colour the vertex lacks.
 bool IsMaterialColourSource(DWORD source) {
     return source == D3DMCS_MATERIAL || source == D3DMCS_COLOR1 || source == D3DMCS_COLOR2;
 }
 
+// A row of the table, named by the state's own token.
+#define ROW(state, values, ...)                                                                    \
+    { state, #state, RenderStateValues::values, __VA_ARGS__ }
+
 const RenderStateRow RENDER_STATES[] = {
-    {D3DRS_ZENABLE, D3DZB_TRUE, [](DWORD v) { return TranslateDepthEnable(v).has_value(); },
-     PART_RASTER},
-    {D3DRS_ZFUNC, D3DCMP_LESSEQUAL, [](DWORD v) { return TranslateCompareFunction(v).has_value(); },
-     PART_RASTER},
-    {D3DRS_CULLMODE, D3DCULL_CCW, [](DWORD v) { return TranslateCullMode(v).has_value(); },
-     PART_RASTER},
-    {D3DRS_DITHERENABLE, FALSE, AnyValue, PART_RASTER},
-    {D3DRS_SHADEMODE, D3DSHADE_GOURAUD, IsDrawnShadeMode, PART_NONE},
-    {D3DRS_LIGHTING, TRUE, AnyValue, PART_PROGRAM},
-    {D3DRS_SPECULARENABLE, FALSE, AnyValue, PART_PROGRAM},
-    {D3DRS_LOCALVIEWER, TRUE, AnyValue, PART_PROGRAM},
-    {D3DRS_NORMALIZENORMALS, FALSE, AnyValue, PART_PROGRAM},
-    {D3DRS_AMBIENT, 0, AnyValue, PART_LIGHTING},
-    {D3DRS_SPECULARMATERIALSOURCE, D3DMCS_COLOR2, IsMaterialColourSource, PART_NONE},
+    ROW(D3DRS_ZENABLE, DEPTH_BUFFER, D3DZB_TRUE, IsDepthEnable, PART_RASTER),
+    ROW(D3DRS_ZFUNC, COMPARE, D3DCMP_LESSEQUAL, IsCompareFunction, PART_RASTER),
+    ROW(D3DRS_CULLMODE, CULL, D3DCULL_CCW, IsCullMode, PART_RASTER),
+    ROW(D3DRS_DITHERENABLE, BOOLEAN, FALSE, AnyValue, PART_RASTER),
+    ROW(D3DRS_SHADEMODE, SHADE, D3DSHADE_GOURAUD, IsDrawnShadeMode, PART_NONE),
+    ROW(D3DRS_LIGHTING, BOOLEAN, TRUE, AnyValue, PART_PROGRAM),
+    ROW(D3DRS_SPECULARENABLE, BOOLEAN, FALSE, AnyValue, PART_PROGRAM),
+    ROW(D3DRS_LOCALVIEWER, BOOLEAN, TRUE, AnyValue, PART_PROGRAM),
+    ROW(D3DRS_NORMALIZENORMALS, BOOLEAN, FALSE, AnyValue, PART_PROGRAM),
+    ROW(D3DRS_AMBIENT, COLOUR, 0, AnyValue, PART_LIGHTING),
+    ROW(D3DRS_SPECULARMATERIALSOURCE, COLOUR_SOURCE, D3DMCS_COLOR2, IsMaterialColourSource,
+        PART_NONE),
 };
+
+#undef ROW
 
 } // namespace
 

@@ -8,13 +8,6 @@
 
 namespace {
 
-// GLSL ES (WebGL 1, OpenGL ES 2.0) says so in its version string; desktop OpenGL gives a bare
-// number.
-bool SpeaksGlslEs(GlSeam* gl) {
-    const char* version = (const char*)GL_CALL(gl, glGetString)(GL_SHADING_LANGUAGE_VERSION);
-    return version != nullptr && std::strstr(version, "GLSL ES") != nullptr;
-}
-
 // Writes what failed with the info log of the shader or program, read through the getters of its
 // kind (glGetShaderiv and glGetShaderInfoLog, or the program's).
 template <class GetParameter, class GetLog>
@@ -27,12 +20,10 @@ void PrintLog(const char* what, GLuint object, GetParameter getParameter, GetLog
 }
 
 GLuint CompileShader(GlSeam* gl, GLenum stage, const std::string& defines, const char* source) {
-    const bool es = SpeaksGlslEs(gl);
-    const char* precision = es && stage == GL_FRAGMENT_SHADER ? GLSL_ES_100_FRAGMENT_PRECISION : "";
-    const char* parts[] = {es ? GLSL_ES_100_PRELUDE : GLSL_120_PRELUDE, precision, defines.c_str(),
-                           source};
+    const std::string text = ShaderText(SpeaksGlslEs(gl), stage, defines, source);
+    const char* parts[] = {text.c_str()};
     const GLuint shader = GL_CALL(gl, glCreateShader)(stage);
-    GL_CALL(gl, glShaderSource)(shader, 4, parts, nullptr);
+    GL_CALL(gl, glShaderSource)(shader, 1, parts, nullptr);
     GL_CALL(gl, glCompileShader)(shader);
     GLint compiled = GL_FALSE;
     GL_CALL(gl, glGetShaderiv)(shader, GL_COMPILE_STATUS, &compiled);
@@ -46,6 +37,18 @@ GLuint CompileShader(GlSeam* gl, GLenum stage, const std::string& defines, const
 }
 
 } // namespace
+
+// GLSL ES (WebGL 1, OpenGL ES 2.0) says so in its version string; desktop OpenGL gives a bare
+// number.
+bool SpeaksGlslEs(GlSeam* gl) {
+    const char* version = (const char*)GL_CALL(gl, glGetString)(GL_SHADING_LANGUAGE_VERSION);
+    return version != nullptr && std::strstr(version, "GLSL ES") != nullptr;
+}
+
+std::string ShaderText(bool es, GLenum stage, const std::string& defines, const char* source) {
+    const char* precision = es && stage == GL_FRAGMENT_SHADER ? GLSL_ES_100_FRAGMENT_PRECISION : "";
+    return std::string(es ? GLSL_ES_100_PRELUDE : GLSL_120_PRELUDE) + precision + defines + source;
+}
 
 GLuint BuildProgram(GlSeam* gl, const std::string& defines, const char* vertexSource,
                     const char* fragmentSource, std::initializer_list<const char*> attributes) {
