@@ -2,7 +2,7 @@
 # capture-agreement.sh NATIVE_TOOL TOOL.exe FRAME [block-textures]: the capture tool built on the
 # stand-in and the one built for Windows, run under Wine, draw frame FRAME at 640 x 480, and the
 # two pictures agree (frame_agreement.py gives the tolerances). On failure both pictures and their
-# difference are left in the working directory.
+# difference are left in the working directory. The Windows build refuses --calls.
 #
 # block-textures: both tools load images made of large blocks of colour (make_block_textures)
 # instead of the program's own, whose fine detail would put most of a textured face on an edge,
@@ -38,3 +38,9 @@ if ! python3 "$(dirname "$0")/frame_agreement.py" "$native" "$windows"; then
     compare "$native" "$windows" "$kept-difference.png" || true
     fail "frame $frame differs between the stand-in and Windows (pictures: $kept-*.png)"
 fi
+
+# The platform's own Direct3D 9 has no recorder, so the Windows build has no --calls.
+refused=0
+timeout -k 5 60 "$WINE" "$windows_tool" --calls calls.txt >/dev/null 2>"$PROGRAM_LOG" || refused=$?
+[ "$refused" -eq 2 ] && grep -q "unknown option: --calls" "$PROGRAM_LOG" ||
+    fail "$windows_tool took --calls (exit $refused)"

@@ -47,6 +47,8 @@ class VertexBuffer : public RefCounted<IDirect3DVertexBuffer9> {
     HRESULT Unlock() override { return bytes.Unlock(); }
 
     BufferBytes bytes;
+    // The buffer's number among the vertex buffers its device made, from 1.
+    unsigned serial = 0;
 };
 
 class IndexBuffer : public RefCounted<IDirect3DIndexBuffer9> {
@@ -61,4 +63,6 @@ class IndexBuffer : public RefCounted<IDirect3DIndexBuffer9> {
 
     BufferBytes bytes;
     const D3DFORMAT format;
+    // The buffer's number among the index buffers its device made, from 1.
+    unsigned serial = 0;
 };

@@ -234,7 +234,10 @@ HRESULT Device::CreateTexture(UINT width, UINT height, UINT levels, DWORD usage,
     // Memory alone, as in the managed pool, so this works while the context is lost too; the GL
     // texture is filled at the texture's first draw.
     try {
-        *texture = new Texture(context_, width, height, levels == 0 ? fullChain : levels, format);
+        Texture* made =
+            new Texture(context_, width, height, levels == 0 ? fullChain : levels, format);
+        made->serial = ++made_.textures;
+        *texture = made;
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
     }
@@ -247,7 +250,9 @@ HRESULT Device::CreateVertexBuffer(UINT length, DWORD, DWORD, D3DPOOL pool,
         return D3DERR_INVALIDCALL;
     }
     try {
-        *vertexBuffer = new VertexBuffer(context_, length);
+        VertexBuffer* made = new VertexBuffer(context_, length);
+        made->serial = ++made_.vertexBuffers;
+        *vertexBuffer = made;
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
     }
@@ -261,7 +266,9 @@ HRESULT Device::CreateIndexBuffer(UINT length, DWORD, D3DFORMAT format, D3DPOOL 
         return D3DERR_INVALIDCALL;
     }
     try {
-        *indexBuffer = new IndexBuffer(context_, length, format);
+        IndexBuffer* made = new IndexBuffer(context_, length, format);
+        made->serial = ++made_.indexBuffers;
+        *indexBuffer = made;
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
     }

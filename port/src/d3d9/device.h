@@ -145,6 +145,12 @@ class Device : public RefCounted<IDirect3DDevice9> {
     // Frames presented, and the GL calls counted at the last Present, for the port log.
     unsigned presented_ = 0;
     GlCallCounts callsAtPresent_;
+    // How many of each kind of resource the device has made, to number the next.
+    struct {
+        unsigned textures = 0;
+        unsigned vertexBuffers = 0;
+        unsigned indexBuffers = 0;
+    } made_;
     VertexBuffer* streamSource_ = nullptr;
     IndexBuffer* indices_ = nullptr;
     Texture* texture_ = nullptr;

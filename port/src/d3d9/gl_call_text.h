@@ -1,13 +1,12 @@
-// A GL call's arguments as text, for whoever watches the calls through the GL seam: numbers in
-// decimal, floats as short as they read back, pointers in hexadecimal, a uniform's floats in
-// brackets.
+// A GL call's arguments as text, for whoever watches the calls through the GL seam: enums by their
+// names, other numbers in decimal, floats as short as they read back, pointers in hexadecimal, a
+// uniform's floats in brackets.
 #pragma once
 
 #include "gles2.h"
 
 #include <cstddef>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <type_traits>
 
@@ -17,26 +16,14 @@ struct GlFloats {
     size_t count;
 };
 
-inline std::string GlArgumentText(float value) {
-    char text[32];
-    for (int digits = 1; digits <= 9; ++digits) {
-        std::snprintf(text, sizeof(text), "%.*g", digits, (double)value);
-        if (std::strtof(text, nullptr) == value) {
-            break;
-        }
-    }
-    return text;
-}
+// "GL_DEPTH_TEST"; buffer bits joined with " | "; a value the stand-in never passes in
+// hexadecimal.
+std::string GlEnumName(GLenum value);
 
-inline std::string GlArgumentText(const GlFloats& floats) {
-    std::string text = "[";
-    for (size_t i = 0; i < floats.count; ++i) {
-        text += (i == 0 ? "" : ", ") + GlArgumentText(floats.values[i]);
-    }
-    return text + "]";
-}
+std::string GlArgumentText(float value);
+std::string GlArgumentText(const GlFloats& floats);
 
-template <class Value> std::string GlArgumentText(const Value& value) {
+template <class Value> std::string GlArgumentText(const Value& value, bool isEnum) {
     if constexpr (std::is_null_pointer_v<Value>) {
         return "NULL";
     } else if constexpr (std::is_pointer_v<Value>) {
@@ -46,13 +33,19 @@ template <class Value> std::string GlArgumentText(const Value& value) {
         char text[32];
         std::snprintf(text, sizeof(text), "%p", (const void*)value);
         return text;
+    } else if constexpr (std::is_integral_v<Value>) {
+        return isEnum ? GlEnumName((GLenum)value) : std::to_string(value);
     } else {
-        return std::to_string(value);
+        return GlArgumentText(value);
     }
 }
 
-template <class... Arguments> std::string GlArgumentsText(const Arguments&... arguments) {
+// The arguments joined with ", "; those whose bits are set in enums (bit 0 the first) are enums.
+template <class... Arguments>
+std::string GlArgumentsText(unsigned enums, const Arguments&... arguments) {
     std::string text;
-    ((text += (text.empty() ? "" : ", ") + GlArgumentText(arguments)), ...);
+    unsigned index = 0;
+    ((text += (index == 0 ? "" : ", ") + GlArgumentText(arguments, (enums >> index) & 1u), ++index),
+     ...);
     return text;
 }

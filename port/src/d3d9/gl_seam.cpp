@@ -6,9 +6,15 @@
 namespace {
 
 const char* const FUNCTION_NAMES[] = {
-#define PORT_GL_FUNCTION_NAME(name) #name,
+#define PORT_GL_FUNCTION_NAME(name, enums) #name,
     PORT_GL_FUNCTIONS(PORT_GL_FUNCTION_NAME)
 #undef PORT_GL_FUNCTION_NAME
+};
+
+const unsigned ENUM_ARGUMENTS[] = {
+#define PORT_GL_FUNCTION_ENUMS(name, enums) enums,
+    PORT_GL_FUNCTIONS(PORT_GL_FUNCTION_ENUMS)
+#undef PORT_GL_FUNCTION_ENUMS
 };
 static_assert(sizeof(FUNCTION_NAMES) / sizeof(FUNCTION_NAMES[0]) == GL_FUNCTION_COUNT);
 
@@ -21,6 +27,10 @@ const GLint DEFAULT_WRAP = GL_REPEAT;
 
 const char* GlFunctionName(GlFunction function) {
     return function < GL_FUNCTION_COUNT ? FUNCTION_NAMES[function] : "unknown";
+}
+
+unsigned GlEnumArguments(GlFunction function) {
+    return function < GL_FUNCTION_COUNT ? ENUM_ARGUMENTS[function] : 0;
 }
 
 std::string DescribeGlCalls(const GlCallCounts& before, const GlCallCounts& after) {

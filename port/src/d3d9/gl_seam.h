@@ -19,73 +19,74 @@
 #include <unordered_map>
 #include <vector>
 
-// Every GL function the stand-in calls. glBlitFramebuffer is the desktop host's alone: OpenGL ES
-// 2.0 has none.
+// Every GL function the stand-in calls, each with the bits of the arguments that are GL enums (bit
+// 0 the first), so that a watcher reads them by name. glBlitFramebuffer is the desktop host's
+// alone: OpenGL ES 2.0 has none.
 #define PORT_GL_FUNCTIONS(X)                                                                       \
-    X(glUseProgram)                                                                                \
-    X(glBindBuffer)                                                                                \
-    X(glBindTexture)                                                                               \
-    X(glBindFramebuffer)                                                                           \
-    X(glBindRenderbuffer)                                                                          \
-    X(glEnable)                                                                                    \
-    X(glDisable)                                                                                   \
-    X(glDepthFunc)                                                                                 \
-    X(glCullFace)                                                                                  \
-    X(glFrontFace)                                                                                 \
-    X(glViewport)                                                                                  \
-    X(glClearColor)                                                                                \
-    X(glClearDepthf)                                                                               \
-    X(glPixelStorei)                                                                               \
-    X(glEnableVertexAttribArray)                                                                   \
-    X(glDisableVertexAttribArray)                                                                  \
-    X(glVertexAttribPointer)                                                                       \
-    X(glTexParameteri)                                                                             \
-    X(glUniform1f)                                                                                 \
-    X(glUniform3fv)                                                                                \
-    X(glUniform4fv)                                                                                \
-    X(glUniformMatrix4fv)                                                                          \
-    X(glClear)                                                                                     \
-    X(glDrawElements)                                                                              \
-    X(glDrawArrays)                                                                                \
-    X(glTexImage2D)                                                                                \
-    X(glTexSubImage2D)                                                                             \
-    X(glBufferData)                                                                                \
-    X(glReadPixels)                                                                                \
-    X(glFinish)                                                                                    \
-    X(glGetError)                                                                                  \
-    X(glGetIntegerv)                                                                               \
-    X(glGetString)                                                                                 \
-    X(glGenBuffers)                                                                                \
-    X(glGenTextures)                                                                               \
-    X(glGenFramebuffers)                                                                           \
-    X(glGenRenderbuffers)                                                                          \
-    X(glDeleteBuffers)                                                                             \
-    X(glDeleteTextures)                                                                            \
-    X(glDeleteFramebuffers)                                                                        \
-    X(glDeleteRenderbuffers)                                                                       \
-    X(glDeleteProgram)                                                                             \
-    X(glFramebufferTexture2D)                                                                      \
-    X(glFramebufferRenderbuffer)                                                                   \
-    X(glRenderbufferStorage)                                                                       \
-    X(glCheckFramebufferStatus)                                                                    \
-    X(glBlitFramebuffer)                                                                           \
-    X(glCreateShader)                                                                              \
-    X(glShaderSource)                                                                              \
-    X(glCompileShader)                                                                             \
-    X(glGetShaderiv)                                                                               \
-    X(glGetShaderInfoLog)                                                                          \
-    X(glDeleteShader)                                                                              \
-    X(glCreateProgram)                                                                             \
-    X(glAttachShader)                                                                              \
-    X(glBindAttribLocation)                                                                        \
-    X(glLinkProgram)                                                                               \
-    X(glReleaseShaderCompiler)                                                                     \
-    X(glGetProgramiv)                                                                              \
-    X(glGetProgramInfoLog)                                                                         \
-    X(glGetUniformLocation)
+    X(glUseProgram, 0)                                                                             \
+    X(glBindBuffer, 0b1)                                                                           \
+    X(glBindTexture, 0b1)                                                                          \
+    X(glBindFramebuffer, 0b1)                                                                      \
+    X(glBindRenderbuffer, 0b1)                                                                     \
+    X(glEnable, 0b1)                                                                               \
+    X(glDisable, 0b1)                                                                              \
+    X(glDepthFunc, 0b1)                                                                            \
+    X(glCullFace, 0b1)                                                                             \
+    X(glFrontFace, 0b1)                                                                            \
+    X(glViewport, 0)                                                                               \
+    X(glClearColor, 0)                                                                             \
+    X(glClearDepthf, 0)                                                                            \
+    X(glPixelStorei, 0b1)                                                                          \
+    X(glEnableVertexAttribArray, 0)                                                                \
+    X(glDisableVertexAttribArray, 0)                                                               \
+    X(glVertexAttribPointer, 0b100)                                                                \
+    X(glTexParameteri, 0b111)                                                                      \
+    X(glUniform1f, 0)                                                                              \
+    X(glUniform3fv, 0)                                                                             \
+    X(glUniform4fv, 0)                                                                             \
+    X(glUniformMatrix4fv, 0)                                                                       \
+    X(glClear, 0b1)                                                                                \
+    X(glDrawElements, 0b101)                                                                       \
+    X(glDrawArrays, 0b1)                                                                           \
+    X(glTexImage2D, 0b11000101)                                                                    \
+    X(glTexSubImage2D, 0b11000001)                                                                 \
+    X(glBufferData, 0b1001)                                                                        \
+    X(glReadPixels, 0b110000)                                                                      \
+    X(glFinish, 0)                                                                                 \
+    X(glGetError, 0)                                                                               \
+    X(glGetIntegerv, 0b1)                                                                          \
+    X(glGetString, 0b1)                                                                            \
+    X(glGenBuffers, 0)                                                                             \
+    X(glGenTextures, 0)                                                                            \
+    X(glGenFramebuffers, 0)                                                                        \
+    X(glGenRenderbuffers, 0)                                                                       \
+    X(glDeleteBuffers, 0)                                                                          \
+    X(glDeleteTextures, 0)                                                                         \
+    X(glDeleteFramebuffers, 0)                                                                     \
+    X(glDeleteRenderbuffers, 0)                                                                    \
+    X(glDeleteProgram, 0)                                                                          \
+    X(glFramebufferTexture2D, 0b111)                                                               \
+    X(glFramebufferRenderbuffer, 0b111)                                                            \
+    X(glRenderbufferStorage, 0b11)                                                                 \
+    X(glCheckFramebufferStatus, 0b1)                                                               \
+    X(glBlitFramebuffer, 0b1100000000)                                                             \
+    X(glCreateShader, 0b1)                                                                         \
+    X(glShaderSource, 0)                                                                           \
+    X(glCompileShader, 0)                                                                          \
+    X(glGetShaderiv, 0b10)                                                                         \
+    X(glGetShaderInfoLog, 0)                                                                       \
+    X(glDeleteShader, 0)                                                                           \
+    X(glCreateProgram, 0)                                                                          \
+    X(glAttachShader, 0)                                                                           \
+    X(glBindAttribLocation, 0)                                                                     \
+    X(glLinkProgram, 0)                                                                            \
+    X(glReleaseShaderCompiler, 0)                                                                  \
+    X(glGetProgramiv, 0b10)                                                                        \
+    X(glGetProgramInfoLog, 0)                                                                      \
+    X(glGetUniformLocation, 0)
 
 enum GlFunction : unsigned {
-#define PORT_GL_FUNCTION_ENUMERATOR(name) GL_FUNCTION_##name,
+#define PORT_GL_FUNCTION_ENUMERATOR(name, enums) GL_FUNCTION_##name,
     PORT_GL_FUNCTIONS(PORT_GL_FUNCTION_ENUMERATOR)
 #undef PORT_GL_FUNCTION_ENUMERATOR
         GL_FUNCTION_COUNT
@@ -93,6 +94,9 @@ enum GlFunction : unsigned {
 
 // The function's own name, "glClear" for GL_FUNCTION_glClear.
 const char* GlFunctionName(GlFunction function);
+
+// The bits of the function's arguments that are GL enums.
+unsigned GlEnumArguments(GlFunction function);
 
 // Calls made and calls dropped as repeats, by GL function, since the context was made.
 struct GlCallCounts {
@@ -225,7 +229,8 @@ class GlSeam {
     void Count(GlFunction function, bool made, const Arguments&... arguments) {
         ++(made ? counts_.made : counts_.skipped)[function];
         if (observer_ != nullptr) {
-            observer_->Called(function, made, GlArgumentsText(arguments...));
+            observer_->Called(function, made,
+                              GlArgumentsText(GlEnumArguments(function), arguments...));
         }
     }
 

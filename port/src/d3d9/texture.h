@@ -24,6 +24,9 @@ class Texture : public RefCounted<IDirect3DTexture9> {
     ~Texture() override;
 
     DWORD GetLevelCount() override { return (DWORD)levels_.size(); }
+
+    // The texture's number among those its device made, from 1: how a frame record names it.
+    unsigned serial = 0;
     HRESULT GetLevelDesc(UINT level, D3DSURFACE_DESC* desc) override;
     HRESULT LockRect(UINT level, D3DLOCKED_RECT* lockedRect, const RECT* rect,
                      DWORD flags) override;

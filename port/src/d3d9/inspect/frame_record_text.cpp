@@ -59,7 +59,7 @@ std::string FrameRecordText(const FrameRecord& record) {
         if (!draw.picture.empty()) {
             text += "    picture: " + draw.picture + "\n";
         }
-        if (!draw.programDefines.empty() || !draw.uniforms.empty()) {
+        if (!draw.vertexShader.empty()) {
             std::string key = draw.programDefines;
             for (char& c : key) {
                 c = c == '\n' ? ';' : c;
@@ -74,7 +74,8 @@ std::string FrameRecordText(const FrameRecord& record) {
         }
     }
     for (const CallRecord& call : record.calls) {
-        if (call.drew && programs.erase(call.draw.programDefines) != 0) {
+        if (call.drew && !call.draw.vertexShader.empty() &&
+            programs.erase(call.draw.programDefines) != 0) {
             text += "\nThe GLSL of the program drawn by call " + std::to_string(call.number) +
                     ":\n--- vertex shader\n" + call.draw.vertexShader + "--- fragment shader\n" +
                     call.draw.fragmentShader;

@@ -35,16 +35,12 @@ const UniformName UNIFORMS[] = {
 FrameRecorder::FrameRecorder(Device* device, PortPictureTaker takePicture, void* context)
     : device_(device), takePicture_(takePicture), context_(context) {
     device_->AddRef();
-    record_.startState = StateEntriesOf(*device_, setBy_, &names_);
+    record_.startState = StateEntriesOf(*device_, setBy_);
 }
 
 FrameRecorder::~FrameRecorder() {
     device_->Context()->Gl().Observe(nullptr);
     device_->Release();
-}
-
-std::string FrameRecorder::Resource(const IUnknown* resource, const char* kind) {
-    return resource != nullptr ? names_.NameOf(resource, kind) : "NULL";
 }
 
 HRESULT FrameRecorder::Pass(Kind kind, const std::string& text, const std::string& entry,
@@ -89,7 +85,7 @@ HRESULT FrameRecorder::Pass(Kind kind, const std::string& text, const std::strin
 
 DrawRecord FrameRecorder::DrawnWith(const CallRecord& call, bool draws) {
     DrawRecord drawn;
-    drawn.state = StateEntriesOf(*device_, setBy_, &names_);
+    drawn.state = StateEntriesOf(*device_, setBy_);
     const FixedFunctionProgram* program = device_->LastProgram();
     if (draws && program != nullptr) {
         for (unsigned index = 0; index < PART_COUNT; ++index) {
@@ -211,8 +207,8 @@ HRESULT FrameRecorder::CreateIndexBuffer(UINT length, DWORD usage, D3DFORMAT for
 HRESULT FrameRecorder::GetRenderTargetData(IDirect3DSurface9* renderTarget,
                                            IDirect3DSurface9* destSurface) {
     return Pass(Kind::OTHER,
-                "GetRenderTargetData(" + Resource(renderTarget, "surface") + ", " +
-                    Resource(destSurface, "surface") + ")",
+                "GetRenderTargetData(" + ResourceName(renderTarget) + ", " +
+                    ResourceName(destSurface) + ")",
                 "", [&] { return device_->GetRenderTargetData(renderTarget, destSurface); });
 }
 
@@ -280,8 +276,7 @@ HRESULT FrameRecorder::SetRenderState(D3DRENDERSTATETYPE state, DWORD value) {
 }
 
 HRESULT FrameRecorder::SetTexture(DWORD stage, IDirect3DBaseTexture9* texture) {
-    return Pass(Kind::SETTER,
-                "SetTexture(" + Number(stage) + ", " + Resource(texture, "texture") + ")",
+    return Pass(Kind::SETTER, "SetTexture(" + Number(stage) + ", " + ResourceName(texture) + ")",
                 TEXTURE_ENTRY, [&] { return device_->SetTexture(stage, texture); });
 }
 
@@ -314,13 +309,13 @@ HRESULT FrameRecorder::SetStreamSource(UINT streamNumber, IDirect3DVertexBuffer9
                                        UINT offsetInBytes, UINT stride) {
     return Pass(
         Kind::SETTER,
-        "SetStreamSource(" + Number(streamNumber) + ", " + Resource(streamData, "vertex buffer") +
-            ", " + Number(offsetInBytes) + ", " + Number(stride) + ")",
+        "SetStreamSource(" + Number(streamNumber) + ", " + ResourceName(streamData) + ", " +
+            Number(offsetInBytes) + ", " + Number(stride) + ")",
         STREAM_ENTRY,
         [&] { return device_->SetStreamSource(streamNumber, streamData, offsetInBytes, stride); });
 }
 
 HRESULT FrameRecorder::SetIndices(IDirect3DIndexBuffer9* indexData) {
-    return Pass(Kind::SETTER, "SetIndices(" + Resource(indexData, "index buffer") + ")",
-                INDICES_ENTRY, [&] { return device_->SetIndices(indexData); });
+    return Pass(Kind::SETTER, "SetIndices(" + ResourceName(indexData) + ")", INDICES_ENTRY,
+                [&] { return device_->SetIndices(indexData); });
 }

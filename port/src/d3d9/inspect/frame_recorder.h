@@ -70,13 +70,10 @@ class FrameRecorder : public RefCounted<IDirect3DDevice9>, private GlCallObserve
     void Called(GlFunction function, bool made, const std::string& arguments) override;
     void Part(unsigned part) override;
 
-    std::string Resource(const IUnknown* resource, const char* kind);
-
     Device* device_;
     PortPictureTaker takePicture_;
     void* context_;
     FrameRecord record_;
-    ResourceNames names_;
     // The call that last set each state entry, and that last made each part stale.
     std::map<std::string, unsigned> setBy_;
     unsigned staleSince_[PART_COUNT] = {};

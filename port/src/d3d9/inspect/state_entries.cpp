@@ -38,20 +38,22 @@ class Entries {
     std::vector<StateEntry> entries_;
 };
 
-std::string ResourceText(const IUnknown* resource, const char* kind, ResourceNames* names) {
-    return resource != nullptr ? names->NameOf(resource, kind) : "NULL";
-}
-
 } // namespace
 
-std::string ResourceNames::NameOf(const IUnknown* resource, const char* kind) {
-    const auto known = names_.find(resource);
-    if (known != names_.end()) {
-        return known->second;
+std::string ResourceName(const IUnknown* resource) {
+    if (resource == nullptr) {
+        return "NULL";
     }
-    const std::string name = std::string(kind) + " " + std::to_string(++counts_[kind]);
-    names_[resource] = name;
-    return name;
+    if (const Texture* texture = dynamic_cast<const Texture*>(resource)) {
+        return "texture " + std::to_string(texture->serial);
+    }
+    if (const VertexBuffer* buffer = dynamic_cast<const VertexBuffer*>(resource)) {
+        return "vertex buffer " + std::to_string(buffer->serial);
+    }
+    if (const IndexBuffer* buffer = dynamic_cast<const IndexBuffer*>(resource)) {
+        return "index buffer " + std::to_string(buffer->serial);
+    }
+    return "a surface";
 }
 
 std::string TransformEntry(D3DTRANSFORMSTATETYPE state) {
@@ -94,8 +96,7 @@ std::string LightText(const D3DLIGHT9& light) {
 }
 
 std::vector<StateEntry> StateEntriesOf(const Device& device,
-                                       const std::map<std::string, unsigned>& setBy,
-                                       ResourceNames* names) {
+                                       const std::map<std::string, unsigned>& setBy) {
     const DeviceState& state = device.State();
     DeviceState defaults;
     SetDefaultState(&defaults, true);
@@ -127,7 +128,7 @@ std::vector<StateEntry> StateEntriesOf(const Device& device,
         }
     }
     entries.Add(MATERIAL_ENTRY, MaterialText(state.material), MaterialText(defaults.material));
-    entries.Add(TEXTURE_ENTRY, ResourceText(device.BoundTexture(), "texture", names), "NULL");
+    entries.Add(TEXTURE_ENTRY, ResourceName(device.BoundTexture()), "NULL");
     const struct {
         D3DSAMPLERSTATETYPE type;
         DWORD value;
@@ -141,10 +142,10 @@ std::vector<StateEntry> StateEntriesOf(const Device& device,
     }
     entries.Add(FVF_ENTRY, VertexFormatName(state.fvf), VertexFormatName(defaults.fvf));
     entries.Add(STREAM_ENTRY,
-                ResourceText(device.BoundStream(), "vertex buffer", names) + ", offset " +
+                ResourceName(device.BoundStream()) + ", offset " +
                     std::to_string(state.streamOffset) + ", stride " +
                     std::to_string(state.streamStride),
                 "NULL, offset 0, stride 0");
-    entries.Add(INDICES_ENTRY, ResourceText(device.BoundIndices(), "index buffer", names), "NULL");
+    entries.Add(INDICES_ENTRY, ResourceName(device.BoundIndices()), "NULL");
     return entries.Take();
 }

@@ -10,21 +10,14 @@
 #include <string>
 #include <vector>
 
-// Names the device's resources in the order they are first seen: "texture 1", "vertex buffer 1".
-class ResourceNames {
-  public:
-    std::string NameOf(const IUnknown* resource, const char* kind);
-
-  private:
-    std::map<const IUnknown*, std::string> names_;
-    std::map<std::string, unsigned> counts_;
-};
+// A resource by the order its device made it in: "texture 1", "vertex buffer 1"; "NULL" for none,
+// and "a surface" for a surface.
+std::string ResourceName(const IUnknown* resource);
 
 // The entries of the device's state; setBy gives, by entry name, the call that last set it (0,
 // before the frame, for a name it lacks).
 std::vector<StateEntry> StateEntriesOf(const Device& device,
-                                       const std::map<std::string, unsigned>& setBy,
-                                       ResourceNames* names);
+                                       const std::map<std::string, unsigned>& setBy);
 
 // The entry names a call sets, as StateEntriesOf names them: "D3DTS_WORLD", "light 0", ...
 std::string TransformEntry(D3DTRANSFORMSTATETYPE state);
