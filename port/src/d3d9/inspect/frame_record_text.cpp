@@ -20,6 +20,24 @@ void AppendState(std::string* text, const std::vector<StateEntry>& state, const 
     }
 }
 
+// The program's #define lines as "LIGHTING 1, LIGHTS 1, SPECULAR 1".
+std::string KeyText(const std::string& defines) {
+    const std::string define = "#define ";
+    std::string key;
+    size_t start = 0;
+    while (start < defines.size()) {
+        size_t end = defines.find('\n', start);
+        end = end == std::string::npos ? defines.size() : end;
+        std::string line = defines.substr(start, end - start);
+        if (line.compare(0, define.size(), define) == 0) {
+            line.erase(0, define.size());
+        }
+        key += (key.empty() ? "" : ", ") + line;
+        start = end + 1;
+    }
+    return key.empty() ? "no defines" : key;
+}
+
 void AppendGlCalls(std::string* text, const CallRecord& call) {
     std::string part;
     for (const GlCallRecord& gl : call.gl) {
@@ -60,11 +78,7 @@ std::string FrameRecordText(const FrameRecord& record) {
             text += "    picture: " + draw.picture + "\n";
         }
         if (!draw.vertexShader.empty()) {
-            std::string key = draw.programDefines;
-            for (char& c : key) {
-                c = c == '\n' ? ';' : c;
-            }
-            text += "    program: " + (key.empty() ? "no defines" : key) + "\n";
+            text += "    program: " + KeyText(draw.programDefines) + "\n";
             programs.insert(draw.programDefines);
             for (const auto& [name, values] : draw.uniforms) {
                 text += "      " + name + " = " + values + "\n";
