@@ -1,11 +1,14 @@
 // boxring-capture, run as a user would: its frames against the golden pictures and against
 // what the lighting implies, its arguments, its benchmark line.
+#include "../support/reference_math.h"
 #include "capture_run.h"
 
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <regex>
@@ -123,4 +126,64 @@ TEST(BoxringCaptureArguments, BenchmarkPrintsOneLine) {
         }
     }
     EXPECT_TRUE(std::regex_match(printed, line)) << run.output;
+}
+
+// The pictures of a recorded frame follow its draws: each of the eight draws changes some pixels,
+// all inside the screen box of that cube's corners projected by the scene's matrices written out
+// independently (box k turned k * pi/4 about Y from (4, 0, 0), then the spin of frame 3).
+TEST(BoxringPictures, EachRecordedDrawChangesOnlyItsOwnBox) {
+    char folder[] = "/tmp/boxring-calls-XXXXXX";
+    ASSERT_NE(nullptr, mkdtemp(folder));
+    const std::string dir = folder;
+    const CaptureRun run = RunCapture("--frame 3 --out " + dir + "/frame.png --calls " + dir +
+                                      "/calls.txt --call-pictures " + dir);
+    ASSERT_EQ(0, run.exitCode) << run.output;
+    const Matrix viewProjection = Multiply(CameraView(), CameraProjection());
+    Picture before;
+    // Seven calls before the first box (the clears, the scene, the camera and the stream), then
+    // four for each box, its draw the fourth.
+    ASSERT_TRUE(LoadPng(dir + "/call-002.png", &before));
+    for (int box = 0; box < 8; ++box) {
+        Picture after;
+        char name[32];
+        std::snprintf(name, sizeof(name), "/call-%03d.png", 11 + 4 * box);
+        ASSERT_TRUE(LoadPng(dir + name, &after)) << name;
+        const Matrix world =
+            Multiply(Multiply(Translation(4, 0, 0), RotationY(box * M_PI / 4.0)), SpinAfter(3));
+        const Matrix all = Multiply(world, viewProjection);
+        double left = 640, right = 0, top = 480, bottom = 0;
+        for (int corner = 0; corner < 8; ++corner) {
+            const double p[4] = {corner & 1 ? 1.0 : -1.0, corner & 2 ? 1.0 : -1.0,
+                                 corner & 4 ? 1.0 : -1.0, 1.0};
+            double clip[4] = {};
+            for (int column = 0; column < 4; ++column) {
+                for (int k = 0; k < 4; ++k) {
+                    clip[column] += p[k] * all.m[k][column];
+                }
+            }
+            const double x = (clip[0] / clip[3] + 1.0) * 320.0;
+            const double y = (1.0 - clip[1] / clip[3]) * 240.0;
+            left = std::fmin(left, x);
+            right = std::fmax(right, x);
+            top = std::fmin(top, y);
+            bottom = std::fmax(bottom, y);
+        }
+        int changed = 0;
+        for (int y = 0; y < 480; ++y) {
+            for (int x = 0; x < 640; ++x) {
+                const size_t at = ((size_t)y * 640 + x) * 3;
+                if (std::memcmp(&before.rgb[at], &after.rgb[at], 3) != 0) {
+                    ++changed;
+                    ASSERT_TRUE(x >= left - 1 && x <= right + 1 && y >= top - 1 && y <= bottom + 1)
+                        << "box " << box << " changed (" << x << ", " << y << ")";
+                }
+            }
+        }
+        EXPECT_GT(changed, 0) << "box " << box;
+        before = after;
+    }
+    Picture frame;
+    ASSERT_TRUE(LoadPng(dir + "/frame.png", &frame));
+    EXPECT_EQ(frame.rgb, before.rgb);
+    std::filesystem::remove_all(dir);
 }
