@@ -141,7 +141,8 @@ TEST(LightingUniforms, LightAVertexAsDirect3DDoes) {
         c.change(&state);
         Colour diffuse;
         Colour specular;
-        Light(ComputeLighting(state), c.normal, &diffuse, &specular);
+        Light(ComputeLighting(state, ComputeCamera(state, 640, 480)), c.normal, &diffuse,
+              &specular);
         EXPECT_NEAR(c.diffuse.r, diffuse.r, 1e-4);
         EXPECT_NEAR(c.diffuse.g, diffuse.g, 1e-4);
         EXPECT_NEAR(c.diffuse.b, diffuse.b, 1e-4);

@@ -22,6 +22,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <ctime>
+#include <new>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -232,12 +233,17 @@ void DrawRing() {
 
 std::vector<GLfloat> g_placements;
 
-// The grid's cubes, scaled and moved into place, as column-major matrices.
-void PlaceCubes(long count) {
+// The grid's cubes, scaled and moved into place, as column-major matrices. False without the
+// memory for them.
+bool PlaceCubes(long count) {
     const long side = (long)std::ceil(std::sqrt((double)count));
     const float spacing = GRID_SPAN / (float)side;
     const float scale = spacing * CUBE_SHARE / 2.0f;
-    g_placements.assign((size_t)count * 16, 0.0f);
+    try {
+        g_placements.assign((size_t)count * 16, 0.0f);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
     for (long i = 0; i < count; ++i) {
         GLfloat* m = &g_placements[(size_t)i * 16];
         m[0] = scale;
@@ -247,6 +253,7 @@ void PlaceCubes(long count) {
         m[13] = ((float)(i / side) + 0.5f) * spacing - GRID_SPAN / 2.0f;
         m[15] = 1.0f;
     }
+    return true;
 }
 
 // The grid, one draw a cube: its matrix, its material, and every 16 draws the highlights on or off
@@ -337,7 +344,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (options.draws != 0) {
-        PlaceCubes(options.draws);
+        if (!PlaceCubes(options.draws)) {
+            std::fprintf(stderr, "%s: not enough memory for %ld cubes' places\n", argv[0],
+                         options.draws);
+            return 1;
+        }
         // The cubes are scaled: their normals are normalised, as many_draws-capture asks.
         glEnable(GL_NORMALIZE);
     }
@@ -354,15 +365,20 @@ int main(int argc, char** argv) {
         DrawFrame(angle += 0.015f, options);
         SDL_GL_SwapWindow(window);
     }
+    // The last frame is read back before the clock stops, as the capture tools read theirs, so
+    // that the clock counts frames drawn, not frames handed to the driver.
     const auto start = std::chrono::steady_clock::now();
-    for (long i = 0; i < frames; ++i) {
+    for (long i = 1; i < frames; ++i) {
         SDL_Event event;
         while (SDL_PollEvent(&event)) {
         }
         DrawFrame(angle += 0.015f, options);
         SDL_GL_SwapWindow(window);
     }
+    DrawFrame(angle += 0.015f, options);
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    SDL_GL_SwapWindow(window);
     std::printf("frames=%ld seconds=%.3f fps=%.1f first_frame_ms=%.1f\n", frames, elapsed.count(),
                 (double)frames / elapsed.count(), firstFrameMs);
     SDL_GL_DeleteContext(context);

@@ -109,9 +109,9 @@ class Device : public RefCounted<IDirect3DDevice9> {
     bool BackBufferFitsWindow(UINT width, UINT height, bool withDepth) const;
 
     // Makes in GL what is stale of the parts of the draw (prepare_draw.cpp), in their order:
-    // program, transforms, lighting, raster, sampler, vertex input. The context must be current
-    // and the draw's arguments checked. False when the program or the texture cannot be made: the
-    // draw is then refused.
+    // program, camera, transforms, lighting, raster, sampler, vertex input. The context must be
+    // current and the draw's arguments checked. False when the program or the texture cannot be
+    // made: the draw is then refused.
     bool PrepareDraw(const VertexLayout& layout, INT baseVertex);
     // Whether the draw last made the part at an older version than the setters' (or never).
     bool Stale(DrawPart part) const { return prepared_[PartIndex(part)] != versions_.Of(part); }
@@ -141,6 +141,8 @@ class Device : public RefCounted<IDirect3DDevice9> {
     unsigned prepared_[PART_COUNT] = {};
     // The program of the last draw, and the base vertex its vertex input was made for.
     FixedFunctionProgram* program_ = nullptr;
+    // The camera's values as the draw last made them (PART_CAMERA).
+    CameraValues camera_ = {};
     INT preparedBaseVertex_ = 0;
     // Frames presented, and the GL calls counted at the last Present, for the port log.
     unsigned presented_ = 0;

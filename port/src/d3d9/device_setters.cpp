@@ -20,11 +20,11 @@ HRESULT Device::SetTransform(D3DTRANSFORMSTATETYPE state, const D3DMATRIX* matri
     case D3DTS_VIEW:
         // Lights are given in world space and turned by the view.
         state_.view = *matrix;
-        versions_.MarkStale(PART_TRANSFORMS | PART_LIGHTING);
+        versions_.MarkStale(PART_CAMERA | PART_TRANSFORMS | PART_LIGHTING);
         return D3D_OK;
     case D3DTS_PROJECTION:
         state_.projection = *matrix;
-        versions_.MarkStale(PART_TRANSFORMS);
+        versions_.MarkStale(PART_CAMERA | PART_TRANSFORMS);
         return D3D_OK;
     default:
         return D3DERR_INVALIDCALL;
@@ -51,7 +51,7 @@ HRESULT Device::SetLight(DWORD index, const D3DLIGHT9* light) {
         return D3DERR_INVALIDCALL;
     }
     state_.lights[index].light = *light;
-    versions_.MarkStale(PART_LIGHTING);
+    versions_.MarkStale(PART_CAMERA | PART_LIGHTING);
     return D3D_OK;
 }
 
@@ -64,7 +64,7 @@ HRESULT Device::LightEnable(DWORD index, BOOL enable) {
         slot.light = DefaultLight();
     }
     slot.enabled = enable ? TRUE : FALSE;
-    versions_.MarkStale(PART_PROGRAM | PART_LIGHTING);
+    versions_.MarkStale(PART_PROGRAM | PART_CAMERA | PART_LIGHTING);
     return D3D_OK;
 }
 

@@ -44,6 +44,8 @@ const char* DrawPartName(DrawPart part) {
         return "draw";
     case PART_PROGRAM:
         return "program";
+    case PART_CAMERA:
+        return "camera";
     case PART_TRANSFORMS:
         return "transforms";
     case PART_LIGHTING:

@@ -35,21 +35,25 @@ enum DrawPart : unsigned {
     PART_NONE = 0,
     // Which fixed-function program draws (pipeline/program_key.h).
     PART_PROGRAM = 1u << 0,
+    // What the programs' uniforms take from the camera and the lights alone, kept between draws
+    // that change only the world matrix or the material: projection, view, lights, the back
+    // buffer's size (CameraValues, pipeline/fixed_function_uniforms.h).
+    PART_CAMERA = 1u << 1,
     // The programs' transform uniforms: world, view, projection and the back buffer's size.
-    PART_TRANSFORMS = 1u << 1,
+    PART_TRANSFORMS = 1u << 2,
     // Their lighting uniforms: lights, view, material, global ambient.
-    PART_LIGHTING = 1u << 2,
+    PART_LIGHTING = 1u << 3,
     // Depth test and function, culling, dithering.
-    PART_RASTER = 1u << 3,
+    PART_RASTER = 1u << 4,
     // Stage 0's texture and its filters.
-    PART_SAMPLER = 1u << 4,
+    PART_SAMPLER = 1u << 5,
     // The vertex format, the stream and the indices.
-    PART_VERTEX_INPUT = 1u << 5,
+    PART_VERTEX_INPUT = 1u << 6,
 };
-const unsigned PART_COUNT = 6;
+const unsigned PART_COUNT = 7;
 
-// The part's name as a person studying a frame reads it: "program", "transforms", "lighting",
-// "raster", "texture", "vertex input"; "draw" for PART_NONE, the draw call itself.
+// The part's name as a person studying a frame reads it: "program", "camera", "transforms",
+// "lighting", "raster", "texture", "vertex input"; "draw" for PART_NONE, the draw call itself.
 const char* DrawPartName(DrawPart part);
 
 // The part's place among the parts, from 0 to PART_COUNT - 1.

@@ -1,8 +1,8 @@
 // The one place where recorded state becomes GL state. At each draw the parts of the draw are made
-// from the record in order (program, transforms, lighting, raster, sampler, vertex input), each
-// only when a setter has made it stale since the draw last made it, and every call goes through
-// the context's GL seam, which drops what the context already holds. The setters admitted only
-// values the draw can translate, so every recorded value translates here.
+// from the record in order (program, camera, transforms, lighting, raster, sampler, vertex input),
+// each only when a setter has made it stale since the draw last made it, and every call goes
+// through the context's GL seam, which drops what the context already holds. The setters admitted
+// only values the draw can translate, so every recorded value translates here.
 #include "device.h"
 
 #include "pipeline/glsl_program.h"
@@ -23,12 +23,17 @@ bool Device::PrepareDraw(const VertexLayout& layout, INT baseVertex) {
         MarkPrepared(PART_PROGRAM);
     }
 
+    // Camera: the values the uniforms share across draws until the camera or the lights change.
+    if (Stale(PART_CAMERA)) {
+        camera_ = ComputeCamera(state_, renderTarget_.Width(), renderTarget_.Height());
+        MarkPrepared(PART_CAMERA);
+    }
+
     // Transforms and lighting: uniforms of the program, which keeps the versions it got them at.
     if (const unsigned version = versions_.Of(PART_TRANSFORMS);
         program_->transformsVersion != version) {
         gl->NotePart(PART_TRANSFORMS);
-        const TransformUniforms transforms =
-            ComputeTransforms(state_, renderTarget_.Width(), renderTarget_.Height());
+        const TransformUniforms transforms = ComputeTransforms(state_, camera_);
         gl->UniformMatrix4(program_->worldViewProjection, &transforms.worldViewProjection.m[0][0]);
         gl->UniformMatrix4(program_->worldView, &transforms.worldView.m[0][0]);
         program_->transformsVersion = version;
@@ -36,7 +41,7 @@ bool Device::PrepareDraw(const VertexLayout& layout, INT baseVertex) {
     if (const unsigned version = versions_.Of(PART_LIGHTING);
         program_->lighting && program_->lightingVersion != version) {
         gl->NotePart(PART_LIGHTING);
-        const LightingUniforms lighting = ComputeLighting(state_);
+        const LightingUniforms lighting = ComputeLighting(state_, camera_);
         // The program's key holds the number of lights, so it is the same in every lighting.
         const GLsizei lights = (GLsizei)lighting.lights;
         gl->Uniform4(program_->sceneColour, lighting.sceneColour);

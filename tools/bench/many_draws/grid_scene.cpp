@@ -2,12 +2,14 @@
 
 #include "direct3d_setup.h"
 #include "draw_count.h"
+#include "failure.h"
 #include "frame.h"
 #include "program.h"
 
 #include <math.h>
 #include <string.h>
 
+#include <new>
 #include <vector>
 
 long g_drawCount = 64;
@@ -46,11 +48,15 @@ void FillMaterial(D3DMATERIAL9* material, const float* color) {
 
 } // namespace
 
-void PlaceCubes() {
+void PlaceCubes(HWND window) {
     const long side = (long)ceil(sqrt((double)g_drawCount));
     const float spacing = GRID_SPAN / (float)side;
     const float scale = spacing * CUBE_SHARE / 2.0f;
-    g_placements.resize((size_t)g_drawCount);
+    try {
+        g_placements.resize((size_t)g_drawCount);
+    } catch (const std::bad_alloc&) {
+        ExitWithMessage(window, L"Not enough memory for the cubes' places.");
+    }
     for (long i = 0; i < g_drawCount; ++i) {
         const float x = ((float)(i % side) + 0.5f) * spacing - GRID_SPAN / 2.0f;
         const float y = ((float)(i / side) + 0.5f) * spacing - GRID_SPAN / 2.0f;

@@ -11,8 +11,8 @@ const UINT g_vertexStride = sizeof(LitVertex);
 
 void PrepareProgram() {}
 
-void LoadProgramResources(HWND) {
-    PlaceCubes();
+void LoadProgramResources(HWND window) {
+    PlaceCubes(window);
     SetGridStates();
 }
 

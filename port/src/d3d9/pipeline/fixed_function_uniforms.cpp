@@ -1,5 +1,6 @@
 #include "fixed_function_uniforms.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -60,15 +61,25 @@ D3DMATRIX AdjustProjection(const D3DMATRIX& projection, UINT width, UINT height)
     return adjusted;
 }
 
-TransformUniforms ComputeTransforms(const DeviceState& state, UINT width, UINT height) {
+CameraValues ComputeCamera(const DeviceState& state, UINT width, UINT height) {
+    CameraValues camera = {};
+    camera.projection = AdjustProjection(state.projection, width, height);
+    for (const LightSlot& slot : state.lights) {
+        if (slot.enabled) {
+            TowardsLight(slot.light.Direction, state.view, camera.towardsLight[camera.lights++]);
+        }
+    }
+    return camera;
+}
+
+TransformUniforms ComputeTransforms(const DeviceState& state, const CameraValues& camera) {
     TransformUniforms uniforms;
     uniforms.worldView = Multiply(state.world, state.view);
-    uniforms.worldViewProjection =
-        Multiply(uniforms.worldView, AdjustProjection(state.projection, width, height));
+    uniforms.worldViewProjection = Multiply(uniforms.worldView, camera.projection);
     return uniforms;
 }
 
-LightingUniforms ComputeLighting(const DeviceState& state) {
+LightingUniforms ComputeLighting(const DeviceState& state, const CameraValues& camera) {
     LightingUniforms uniforms = {};
     const D3DMATERIAL9& material = state.material;
     const D3DCOLORVALUE global = ColourValueOf(state.renderStates[D3DRS_AMBIENT]);
@@ -82,7 +93,7 @@ LightingUniforms ComputeLighting(const DeviceState& state) {
             continue;
         }
         const UINT i = uniforms.lights++;
-        TowardsLight(slot.light.Direction, state.view, uniforms.towardsLight[i]);
+        std::copy(camera.towardsLight[i], camera.towardsLight[i] + 3, uniforms.towardsLight[i]);
         Product(material.Ambient, slot.light.Ambient, uniforms.ambient[i]);
         Product(material.Diffuse, slot.light.Diffuse, uniforms.diffuse[i]);
         Product(material.Specular, slot.light.Specular, uniforms.specular[i]);

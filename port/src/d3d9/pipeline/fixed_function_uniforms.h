@@ -1,8 +1,17 @@
 // The values the fixed-function programs' uniforms take, computed from the recorded state on the
-// CPU once per change rather than per vertex.
+// CPU once per change rather than per vertex. What follows from the camera and the lights alone
+// (CameraValues) is computed once per change of those, and shared by the draws in between.
 #pragma once
 
 #include "../device_state.h"
+
+// The projection adjusted to OpenGL's clip space (AdjustProjection), and the enabled lights in
+// index order, each as the unit vector towards it in camera space.
+struct CameraValues {
+    D3DMATRIX projection;
+    UINT lights;
+    float towardsLight[LIGHT_COUNT][3];
+};
 
 struct TransformUniforms {
     // World, view and projection, then the one adjustment to OpenGL's clip space (see
@@ -32,5 +41,9 @@ D3DMATRIX Multiply(const D3DMATRIX& a, const D3DMATRIX& b);
 // Direct3D's.
 D3DMATRIX AdjustProjection(const D3DMATRIX& projection, UINT width, UINT height);
 
-TransformUniforms ComputeTransforms(const DeviceState& state, UINT width, UINT height);
-LightingUniforms ComputeLighting(const DeviceState& state);
+// From the projection, the view and the lights, on a width x height target.
+CameraValues ComputeCamera(const DeviceState& state, UINT width, UINT height);
+// From the world matrix, the view, the material and the global ambient, and the camera's values
+// computed from the same state.
+TransformUniforms ComputeTransforms(const DeviceState& state, const CameraValues& camera);
+LightingUniforms ComputeLighting(const DeviceState& state, const CameraValues& camera);
