@@ -3,7 +3,8 @@
 // site when it is first shown; until it has arrived the panel says it is loading, and one that
 // has not arrived within 20 s, or fails, is named with the reason (a later choice of its tab asks
 // again). The tabs are a tab list: the arrow keys, Home and End move between them. A page without
-// sources (a capture page) keeps the panel hidden.
+// sources (a capture page) keeps the panel hidden. window.sourcePanel.showLine(path, line) shows a
+// file with one line marked and scrolled into view (the frame panel's links).
 (function () {
     'use strict';
     var sources = window.programSettings.sources;
@@ -60,10 +61,24 @@
             if (selected) listing.setAttribute('aria-labelledby', tab.id);
         });
         showText('Loading ' + path + '…', '', '');
-        fetchText(path).then(function (text) {
+        return fetchText(path).then(function (text) {
             if (chosen === path) showText(text, numbers(text), path);
         }, function (error) {
             if (chosen === path) showText(path + ' could not be loaded: ' + error.message.replace(/\.$/, '') + '.', '', '');
+        });
+    }
+
+    function showLine(path, line) {
+        show(path).then(function () {
+            if (chosen !== path || code.dataset.path !== path) return;
+            var text = code.textContent.split('\n');
+            var mark = document.createElement('mark');
+            mark.textContent = text[line - 1];
+            code.textContent = text.slice(0, line - 1).map(function (each) {
+                return each + '\n';
+            }).join('');
+            code.append(mark, '\n' + text.slice(line).join('\n'));
+            mark.scrollIntoView({block: 'center'});
         });
     }
 
@@ -97,4 +112,5 @@
     });
     panel.hidden = false;
     show(sources[0]);
+    window.sourcePanel = {showLine: showLine};
 })();

@@ -13,6 +13,7 @@ import {fileURLToPath} from 'node:url';
 import {PNG} from 'pngjs';
 
 import {launchBrowser, openPage, programEnded, runCapture} from '../../tools/web/browser.mjs';
+import {desktopRecord, methodOf} from './desktop_calls.mjs';
 import {NO_ANSWER, startServer, trickle} from '../../tools/web/static_server.mjs';
 
 const HERE = path.dirname(fileURLToPath(import.meta.url));
@@ -478,6 +479,50 @@ describe('a page whose own files fail or come slowly says so', {concurrency: tru
             }
         });
     }
+});
+
+describe('the frame panel', () => {
+    const listed = (page) => page.$$eval('#frame-calls [role="option"]', (options) =>
+        options.map((option) => option.textContent.replace(/^\d+\s+/, '')));
+
+    test('boxring.html?pause=120 holds frame 120 with the desktop\'s calls; a link marks the call\'s line; Resume runs on', async () => {
+        const desktop = (await desktopRecord('boxring', 120)).calls.map((call) => methodOf(call.call));
+        const page = await openPage(browser, `${server.url}boxring.html?pause=120`);
+        await page.waitForFunction(() => document.querySelectorAll('#frame-calls [role="option"]').length > 0,
+            {timeout: TIMEOUT_MS});
+        assert.match(await page.$eval('.frame-status', (line) => line.textContent), /^Paused at frame 120: /);
+        const calls = await listed(page);
+        assert.deepEqual(calls.map(methodOf), desktop);
+        const held = await canvasPicture(page);
+        await sleep(300);
+        assert.equal(psnr(held, await canvasPicture(page)), Infinity, 'held: the picture stays');
+        // The keys reach the list box; a draw names its pass through the scene's loop.
+        await page.focus('#frame-calls');
+        for (let i = 0; i < calls.findIndex((call) => call.startsWith('DrawIndexedPrimitive')); ++i) {
+            await page.keyboard.press('ArrowDown');
+        }
+        await page.waitForFunction(() => document.querySelectorAll('.call-details .source-link').length === 2);
+        assert.deepEqual(await page.$$eval('.call-details .source-link', (links) => links.map((link) => link.textContent)),
+            ['common/frame.cpp:45', 'boxring/ring_scene.cpp:29, pass 1']);
+        await page.click('.call-details .source-link');
+        await page.waitForSelector('#source .code mark');
+        assert.match(await page.$eval('#source .code mark', (line) => line.textContent), /->DrawIndexedPrimitive\(/);
+        await page.click('#frame-resume');
+        await assertDrawingAndChanging(page);
+        await page.click('canvas');
+        await page.keyboard.down('Escape');
+        assert.equal(await programEnded(page, TIMEOUT_MS), 0);
+        assert.deepEqual(page.errors, []);
+        await page.close();
+    });
+
+    test('?pause=0 is refused in words, and the program runs on', async () => {
+        const page = await openPage(browser, `${server.url}boxring.html?pause=0`);
+        await waitForScene(page);
+        assert.match(await page.$eval('.frame-status', (line) => line.textContent), /^\?pause=0 is refused: give a frame number from 1 to 1000000\./);
+        await assertDrawingAndChanging(page);
+        await page.close();
+    });
 });
 
 test('index.html on a 320-px screen: nothing spills sideways', async () => {

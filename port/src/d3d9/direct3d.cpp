@@ -1,7 +1,9 @@
 // The Direct3D object: the entry point and the factory of devices.
-#include "device.h"
+#include "device_front.h"
 
 namespace {
+
+DeviceFront g_front = nullptr;
 
 class Direct3D : public RefCounted<IDirect3D9> {
   public:
@@ -30,12 +32,16 @@ class Direct3D : public RefCounted<IDirect3D9> {
             device->Release();
             return result;
         }
-        *returnedDeviceInterface = device;
+        *returnedDeviceInterface = g_front != nullptr ? g_front(device) : device;
         return D3D_OK;
     }
 };
 
 } // namespace
+
+void SetDeviceFront(DeviceFront front) {
+    g_front = front;
+}
 
 IDirect3D9* WINAPI Direct3DCreate9(UINT sdkVersion) {
     if (sdkVersion != D3D_SDK_VERSION) {

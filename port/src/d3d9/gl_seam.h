@@ -148,8 +148,10 @@ class GlSeam {
 
     // Any call that sets no state the seam keeps, counted when it is made: through GL_CALL.
     template <class Function> auto Call(GlFunction function, Function* call) {
+        // this-> spelled out: clang 14 (Emscripten's) takes the bare call in a generic lambda for
+        // no use of the captured this.
         return [this, function, call](auto... arguments) {
-            Count(function, true, arguments...);
+            this->Count(function, true, arguments...);
             return call(arguments...);
         };
     }

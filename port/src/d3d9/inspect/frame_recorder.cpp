@@ -43,20 +43,22 @@ FrameRecorder::~FrameRecorder() {
     device_->Release();
 }
 
-HRESULT FrameRecorder::Pass(Kind kind, const std::string& text, const std::string& entry,
-                            const std::function<HRESULT()>& call) {
+StateVersions FrameRecorder::Begin(const std::string& text) {
     record_.calls.push_back(CallRecord{});
     CallRecord& record = record_.calls.back();
     record.number = (unsigned)record_.calls.size();
     record.call = text;
-    const StateVersions before = device_->Versions();
-    GlSeam& gl = device_->Context()->Gl();
     current_ = &record;
     part_.clear();
-    gl.Observe(this);
-    const HRESULT result = call();
-    gl.Observe(nullptr);
+    device_->Context()->Gl().Observe(this);
+    return device_->Versions();
+}
+
+HRESULT FrameRecorder::End(Kind kind, const std::string& entry, const StateVersions& before,
+                           HRESULT result) {
+    device_->Context()->Gl().Observe(nullptr);
     current_ = nullptr;
+    CallRecord& record = record_.calls.back();
     record.result = ResultName(result);
 
     std::string stale;
@@ -78,7 +80,7 @@ HRESULT FrameRecorder::Pass(Kind kind, const std::string& text, const std::strin
         record.effect = "device lost: nothing drawn";
     } else if (kind == Kind::DRAW && SUCCEEDED(result)) {
         record.drew = true;
-        record.draw = DrawnWith(record, text.rfind("Clear(", 0) != 0);
+        record.draw = DrawnWith(record, record.call.rfind("Clear(", 0) != 0);
     }
     return result;
 }

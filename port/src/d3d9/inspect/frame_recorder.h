@@ -8,7 +8,6 @@
 
 #include <port_inspect.h>
 
-#include <functional>
 #include <map>
 
 class FrameRecorder : public RefCounted<IDirect3DDevice9>, private GlCallObserver {
@@ -61,9 +60,17 @@ class FrameRecorder : public RefCounted<IDirect3DDevice9>, private GlCallObserve
     // draws into the back buffer, or neither.
     enum class Kind { SETTER, DRAW, OTHER };
 
-    // Passes one call on, recording it as text with its result, effect and GL calls.
-    HRESULT Pass(Kind kind, const std::string& text, const std::string& entry,
-                 const std::function<HRESULT()>& call);
+    // Passes one call on, recording it as text with its result, effect and GL calls. The call is
+    // made in place, not through a std::function, which keeps the browser build small.
+    template <class Call>
+    HRESULT Pass(Kind kind, const std::string& text, const std::string& entry, Call call) {
+        const StateVersions before = Begin(text);
+        return End(kind, entry, before, call());
+    }
+    // Starts the record of a call about to be passed on; returns the parts' versions before it.
+    StateVersions Begin(const std::string& text);
+    // Ends the record with the call's result: its effect, and what a clear or draw drew with.
+    HRESULT End(Kind kind, const std::string& entry, const StateVersions& before, HRESULT result);
     // What a clear or draw drew with, and its picture.
     DrawRecord DrawnWith(const CallRecord& call, bool draws);
 
