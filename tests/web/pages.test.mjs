@@ -485,9 +485,9 @@ describe('the frame panel', () => {
     const listed = (page) => page.$$eval('#frame-calls [role="option"]', (options) =>
         options.map((option) => option.textContent.replace(/^\d+\s+/, '')));
 
-    test('boxring.html?pause=120 holds frame 120 with the desktop\'s calls; a link marks the call\'s line; Resume runs on', async () => {
+    test('boxring-study.html?pause=120 holds frame 120 with the desktop\'s calls; a link marks the call\'s line; Resume runs on', async () => {
         const desktop = (await desktopRecord('boxring', 120)).calls.map((call) => methodOf(call.call));
-        const page = await openPage(browser, `${server.url}boxring.html?pause=120`);
+        const page = await openPage(browser, `${server.url}boxring-study.html?pause=120`);
         await page.waitForFunction(() => document.querySelectorAll('#frame-calls [role="option"]').length > 0,
             {timeout: TIMEOUT_MS});
         assert.match(await page.$eval('.frame-status', (line) => line.textContent), /^Paused at frame 120: /);
@@ -517,7 +517,7 @@ describe('the frame panel', () => {
     });
 
     test('?pause=0 is refused in words, and the program runs on', async () => {
-        const page = await openPage(browser, `${server.url}boxring.html?pause=0`);
+        const page = await openPage(browser, `${server.url}boxring-study.html?pause=0`);
         await waitForScene(page);
         assert.match(await page.$eval('.frame-status', (line) => line.textContent), /^\?pause=0 is refused: give a frame number from 1 to 1000000\./);
         await assertDrawingAndChanging(page);

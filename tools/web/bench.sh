@@ -41,7 +41,6 @@ echo "browser first frame from navigation, ms: $(with_median "${browser_first[@]
 
 files=(build-web/"$program".html build-web/"$program".js build-web/"$program".wasm
     build-web/program_page.js build-web/page.css build-web/source_panel.js
-    build-web/call_sources.js build-web/frame_panel.js build-web/frame_panel.css
     build-web/source/"$program"/* build-web/source/common/*)
 [ "$program" = texcross ] && files+=(build-web/tex{0,1,2,3,4}.jpg)
-echo "page weight, bytes: $(cat "${files[@]}" | wc -c) (${#files[@]} files: the page, its scripts and styles, the program, its images and sources)"
+echo "page weight, bytes: $(cat "${files[@]}" | wc -c) (${#files[@]} files: the page, its script and style, the program, its images and sources)"
