@@ -9,11 +9,11 @@
 // the end with its exit code and, when it is not 0, what failed: the text of the program's
 // message box, or else what it wrote to its standard error. Opened from a file:// address, it
 // says that the page needs a web server.
-// A capture page passes its query (frame=N, bench=N, paced, size=WxH) to the capture tool as
-// options and hands the result to the page's scripts as window.captureResult, with the picture:
-// frame N (frame 1 by default), or a benchmark's last frame. A benchmark during which the tab was
-// hidden (the browser slows a hidden tab) says on its line and the status line that its figures
-// are not to be trusted.
+// A capture page passes its query (frame=N, bench=N, paced, size=WxH, and draws=N for the
+// many-draws scene) to the capture tool as options and hands the result to the page's scripts as
+// window.captureResult, with the picture: frame N (frame 1 by default), or a benchmark's last
+// frame. A benchmark during which the tab was hidden (the browser slows a hidden tab) says on its
+// line and the status line that its figures are not to be trusted.
 (function () {
     'use strict';
     var settings = window.programSettings;
@@ -41,7 +41,7 @@
     function captureArguments() {
         var query = new URLSearchParams(location.search);
         var options = [];
-        ['frame', 'bench', 'size'].forEach(function (name) {
+        ['frame', 'bench', 'size', 'draws'].forEach(function (name) {
             if (query.has(name)) options.push('--' + name, query.get(name));
         });
         if (query.has('paced')) options.push('--paced');
