@@ -1,9 +1,12 @@
 #!/usr/bin/env node
 // First frames against their floor, in one headless Chromium: opens a page first to start the
 // browser's GPU process, then RUNS times in turn webgl-clear.html (the floor: a page built as the
-// programs' are that clears a WebGL canvas once and reads it back) and each program's capture page
-// with ?bench=1 (its first frame, read back); prints each page's first_frame_ms per run with the
-// median and spread, and each run's ratio of a program's to the floor's.
+// programs' are that clears a WebGL canvas once and reads it back), each program's capture page
+// with ?bench=1 (its first frame, read back) and handwritten.html, texcross's frame 1 written by
+// hand in plain JavaScript, with ?clear (the same page clearing its canvas alone) and without;
+// prints each page's first_frame_ms per run with the median and spread, and each run's ratio of a
+// program's to the floor's. The hand-written page's ratio is what its scene costs beyond its own
+// clear, added to the floor: (floor + scene - clear) / floor, the ratio texcross's page is held to.
 //   node tools/web/first_frame.mjs [RUNS]
 import path from 'node:path';
 import {fileURLToPath} from 'node:url';
@@ -47,18 +50,26 @@ async function main() {
         await firstFrameMs(browser, `${server.url}webgl-clear.html`);
         const floor = [];
         const programs = Object.fromEntries(PROGRAMS.map((program) => [program, []]));
+        const handClear = [];
+        const handScene = [];
         for (let run = 0; run < runs; ++run) {
             floor.push(await firstFrameMs(browser, `${server.url}webgl-clear.html`));
             for (const program of PROGRAMS) {
                 programs[program].push(await firstFrameMs(browser, `${server.url}${program}-capture.html?bench=1`));
             }
+            handClear.push(await firstFrameMs(browser, `${server.url}handwritten.html?clear`));
+            handScene.push(await firstFrameMs(browser, `${server.url}handwritten.html`));
         }
+        const ratio = (value) => Number(value.toFixed(2));
         console.log(`floor, ms: ${spread(floor)}`);
         for (const program of PROGRAMS) {
             console.log(`${program}, ms: ${spread(programs[program])}`);
-            const ratios = programs[program].map((ms, run) => Number((ms / floor[run]).toFixed(2)));
-            console.log(`${program} / floor: ${spread(ratios)}`);
+            console.log(`${program} / floor: ${spread(programs[program].map((ms, run) => ratio(ms / floor[run])))}`);
         }
+        console.log(`hand-written page clearing, ms: ${spread(handClear)}`);
+        console.log(`hand-written page drawing texcross's scene, ms: ${spread(handScene)}`);
+        const handRatios = handScene.map((ms, run) => ratio((floor[run] + ms - handClear[run]) / floor[run]));
+        console.log(`hand-written scene, (floor + scene - clear) / floor: ${spread(handRatios)}`);
         return 0;
     } finally {
         await browser.close();
