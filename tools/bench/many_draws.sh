@@ -59,10 +59,16 @@ bench_session "$windows"
 source "$(dirname "$0")/stats.sh"
 
 # fps COMMAND...: the frames/s of the benchmark line COMMAND prints; fails with COMMAND.
+# The rate is the line's frames over its seconds, which it gives to the millisecond: its fps, to a
+# tenth, is up to a tenth out at the browser's half a frame a second.
 fps() {
-    local line
+    local line frames seconds
     line=$("$@" 2>/dev/null | tr -d '\r')
-    field fps <<<"$line" | grep . || { echo "many_draws.sh: no frame rate from $*" >&2; return 1; }
+    frames=$(field frames <<<"$line")
+    seconds=$(field seconds <<<"$line")
+    [[ "$frames" =~ ^[0-9]+$ && "$seconds" =~ ^[0-9.]+$ && "$seconds" != 0.000 ]] ||
+        { echo "many_draws.sh: no frame rate from $*" >&2; return 1; }
+    awk -v f="$frames" -v s="$seconds" 'BEGIN { printf "%.2f\n", f / s }'
 }
 # times FACTOR NUMBER: their product, as a whole number.
 times() { awk -v f="$1" -v n="$2" 'BEGIN { printf "%.0f\n", f * n }'; }
