@@ -148,6 +148,12 @@ describe('the benchmark\'s last frame is the picture of its frame number', () =>
     }
 });
 
+test('many_draws-capture.html?bench=2&draws=8 runs and prints its benchmark line', async () => {
+    const result = await runCapture(browser, server.url, 'many_draws', {bench: 2, draws: 8}, TIMEOUT_MS);
+    assert.equal(result.exitCode, 0, result.errors);
+    assert.match(result.output, /^frames=2 seconds=\S+ fps=\S+ first_frame_ms=\S+$/);
+});
+
 test('a benchmark whose tab is hidden for a while says its figures are not to be trusted', async () => {
     const page = await openPage(browser, `${server.url}boxring-capture.html?bench=1000`);
     await page.waitForFunction(() => document.getElementById('status').textContent.startsWith('Running'),

@@ -1,17 +1,34 @@
 #!/usr/bin/env bash
 # The cost of a draw: many_draws-capture --bench (N small lit cubes, one draw each) against
 # plain_gl_cubes --draws N (the same cubes and per-draw changes in plain OpenGL) and, given a
-# Windows build, many_draws-capture.exe under 64-bit Wine, run in turn RUNS times each for
-# N = 8, 64, 512, 4096 and 32768. Prints each build's frames/s and draws/s, medians and ranges, and
-# plots the median draws/s against N (log scales) with gnuplot into docs/many-draws.svg.
+# Windows build, many_draws-capture.exe under 64-bit Wine and, given a browser build (--web),
+# many_draws-capture.html in headless Chromium (tools/web/capture.mjs, a fresh browser each run), run
+# in turn RUNS times each for N = 8, 64, 512, 4096 and 32768. Prints each build's frames/s and
+# draws/s, medians and ranges, and plots the median draws/s against N (log scales) with gnuplot
+# into docs/many-draws.svg.
 # With --sizes: frames/s at 64 draws a frame against the client size, 160x120 up to 4096x4096, of
 # many_draws-capture and plain_gl_cubes.
-# Usage: tools/bench/many_draws.sh BUILD_DIR [WINDOWS_BUILD_DIR] [RUNS]
+# Usage: tools/bench/many_draws.sh [--web WEB_BUILD_DIR] BUILD_DIR [WINDOWS_BUILD_DIR] [RUNS]
 #        tools/bench/many_draws.sh --sizes BUILD_DIR [RUNS]
+# (WINDOWS_BUILD_DIR may be "" to leave Wine out and still give RUNS.)
 set -euo pipefail
-usage="usage: many_draws.sh BUILD_DIR [WINDOWS_BUILD_DIR] [RUNS]
+usage="usage: many_draws.sh [--web WEB_BUILD_DIR] BUILD_DIR [WINDOWS_BUILD_DIR] [RUNS]
        many_draws.sh --sizes BUILD_DIR [RUNS]"
 sizes_mode=false
+web=
+if [ "${1:-}" = --web ]; then
+    [ $# -ge 2 ] || { echo "$usage" >&2; exit 2; }
+    web=$2
+    shift 2
+    [ -f "$web/many_draws-capture.html" ] || {
+        echo "many_draws.sh: no $web/many_draws-capture.html (source scripts/web-env.sh && build_web); $usage" >&2
+        exit 2
+    }
+    [ -d "$(dirname "$0")/../../node_modules/puppeteer-core" ] || {
+        echo "many_draws.sh: the browser runs need the Node packages (npm ci)" >&2
+        exit 2
+    }
+fi
 if [ "${1:-}" = --sizes ]; then
     sizes_mode=true
     shift
@@ -42,10 +59,16 @@ bench_session "$windows"
 source "$(dirname "$0")/stats.sh"
 
 # fps COMMAND...: the frames/s of the benchmark line COMMAND prints; fails with COMMAND.
+# The rate is the line's frames over its seconds, which it gives to the millisecond: its fps, to a
+# tenth, is up to a tenth out at the browser's half a frame a second.
 fps() {
-    local line
+    local line frames seconds
     line=$("$@" 2>/dev/null | tr -d '\r')
-    field fps <<<"$line" | grep . || { echo "many_draws.sh: no frame rate from $*" >&2; return 1; }
+    frames=$(field frames <<<"$line")
+    seconds=$(field seconds <<<"$line")
+    [[ "$frames" =~ ^[0-9]+$ && "$seconds" =~ ^[0-9.]+$ && "$seconds" != 0.000 ]] ||
+        { echo "many_draws.sh: no frame rate from $*" >&2; return 1; }
+    awk -v f="$frames" -v s="$seconds" 'BEGIN { printf "%.2f\n", f / s }'
 }
 # times FACTOR NUMBER: their product, as a whole number.
 times() { awk -v f="$1" -v n="$2" 'BEGIN { printf "%.0f\n", f * n }'; }
@@ -69,12 +92,13 @@ fi
 # Frames for one to three seconds a run on this machine at each count.
 builds=("stand-in" "plain GL")
 [ -z "$windows" ] || builds+=("Wine")
+[ -z "$web" ] || builds+=("browser")
 table=$work/draws.tsv
 printf '# N\t%s\n' "$(IFS=$'\t'; echo "${builds[*]}")" >"$table"
 echo "draws a frame, frames/s and draws/s of each build, $runs runs each, alternating"
 for case in 8:500 64:400 512:150 4096:25 32768:3; do
     n=${case%:*} frames=${case#*:}
-    ours=() plain=() wine=()
+    ours=() plain=() wine=() browser=()
     for _ in $(seq "$runs"); do
         ours+=("$(fps "$build/bin/many_draws-capture" --bench "$frames" --draws "$n")")
         plain+=("$(fps "$build/bin/plain_gl_cubes" "$frames" --draws "$n")")
@@ -82,13 +106,18 @@ for case in 8:500 64:400 512:150 4096:25 32768:3; do
             wine+=("$(fps "$wine_loader" "$windows/bin/many_draws-capture.exe" --bench "$frames" \
                 --draws "$n")")
         fi
+        if [ -n "$web" ]; then
+            browser+=("$(WEB_BUILD_DIR=$web fps node "$(dirname "$0")/../web/capture.mjs" many_draws \
+                --bench "$frames" --draws "$n")")
+        fi
     done
     row=$n
     for build_name in "${builds[@]}"; do
         case $build_name in
         stand-in) values=("${ours[@]}") ;;
         "plain GL") values=("${plain[@]}") ;;
-        *) values=("${wine[@]}") ;;
+        Wine) values=("${wine[@]}") ;;
+        *) values=("${browser[@]}") ;;
         esac
         middle=$(median "${values[@]}")
         sorted=$(printf '%s\n' "${values[@]}" | sort -g)

@@ -1,8 +1,9 @@
 #!/usr/bin/env node
 // The capture tool in the browser: runs PROGRAM-capture.html from the browser build in headless
-// Chromium and writes frame N as a PNG, or prints the benchmark's line.
-//   node tools/web/capture.mjs PROGRAM --frame N --out FILE.png [--textures DIR] [--size WxH]
-//   node tools/web/capture.mjs PROGRAM --bench N [--paced] [--out FILE.png] [--textures DIR] [--size WxH]
+// Chromium and writes frame N as a PNG, or prints the benchmark's line. PROGRAM many_draws is the
+// many-draws scene's capture tool, which takes --draws N (cubes drawn a frame) too.
+//   node tools/web/capture.mjs PROGRAM --frame N --out FILE.png [--textures DIR] [--size WxH] [--draws N]
+//   node tools/web/capture.mjs PROGRAM --bench N [--paced] [--out FILE.png] [--textures DIR] [--size WxH] [--draws N]
 // A benchmark's --out is its last frame (frame N + 30), read back before its clock stopped.
 // --textures DIR serves tex0.jpg ... tex4.jpg from DIR instead of the build's own.
 import fs from 'node:fs/promises';
@@ -12,8 +13,9 @@ import {fileURLToPath} from 'node:url';
 import {launchBrowser, runCapture} from './browser.mjs';
 import {startServer} from './static_server.mjs';
 
-const USAGE = 'usage: capture.mjs boxring|texcross --frame N --out FILE.png [--textures DIR] [--size WxH]\n' +
-    '       capture.mjs boxring|texcross --bench N [--paced] [--out FILE.png] [--textures DIR] [--size WxH]';
+const USAGE = 'usage: capture.mjs boxring|texcross|many_draws --frame N --out FILE.png [--textures DIR] [--size WxH] [--draws N]\n' +
+    '       capture.mjs boxring|texcross|many_draws --bench N [--paced] [--out FILE.png] [--textures DIR] [--size WxH] [--draws N]\n' +
+    '--draws N (many_draws alone): cubes drawn a frame';
 const EXIT_BAD_ARGUMENTS = 2;
 const TIMEOUT_MS = 300000;
 const BUILD = process.env.WEB_BUILD_DIR ||
@@ -21,7 +23,7 @@ const BUILD = process.env.WEB_BUILD_DIR ||
 
 function parse(argv) {
     const [program, ...rest] = argv;
-    if (program !== 'boxring' && program !== 'texcross') throw new Error(`unknown program: ${program}`);
+    if (!['boxring', 'texcross', 'many_draws'].includes(program)) throw new Error(`unknown program: ${program}`);
     const options = {};
     for (let i = 0; i < rest.length; ++i) {
         const name = rest[i];
@@ -29,13 +31,13 @@ function parse(argv) {
             options.paced = '';
             continue;
         }
-        if (!['--frame', '--bench', '--out', '--textures', '--size'].includes(name)) {
+        if (!['--frame', '--bench', '--out', '--textures', '--size', '--draws'].includes(name)) {
             throw new Error(`unknown option: ${name}`);
         }
         if (i + 1 >= rest.length) throw new Error(`missing value for ${name}`);
         options[name.slice(2)] = rest[++i];
     }
-    for (const count of ['frame', 'bench']) {
+    for (const count of ['frame', 'bench', 'draws']) {
         if (options[count] !== undefined && !/^[1-9][0-9]*$/.test(options[count])) {
             throw new Error(`bad value for --${count}: ${options[count]}`);
         }
@@ -45,6 +47,7 @@ function parse(argv) {
     }
     if (options.frame !== undefined && options.out === undefined) throw new Error('--frame needs --out');
     if (options.paced !== undefined && options.bench === undefined) throw new Error('--paced goes with --bench only');
+    if (options.draws !== undefined && program !== 'many_draws') throw new Error('--draws goes with many_draws only');
     return {program, options};
 }
 
@@ -76,7 +79,7 @@ async function main() {
     const browser = await launchBrowser();
     try {
         const query = {};
-        for (const name of ['frame', 'bench', 'size', 'paced']) {
+        for (const name of ['frame', 'bench', 'size', 'paced', 'draws']) {
             if (options[name] !== undefined) query[name] = options[name];
         }
         const result = await runCapture(browser, server.url, program, query, TIMEOUT_MS);
