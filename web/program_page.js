@@ -1,7 +1,6 @@
 // What every program page does around the program: fetches the program's files from beside the
 // page into its folder in the virtual file system before it starts (and its WebAssembly, compiled
-// as it arrives, while the browser decodes the JPEG files among them for the texture loader), and
-// says when it has ended.
+// as it arrives), and says when it has ended.
 // A file of its own that fails (its script or its WebAssembly missing, broken, not answered within
 // 20 s, or its download silent for 20 s) is named on the status line: the program cannot start.
 // The status line says in words what happens: how much of the WebAssembly has arrived; running;
@@ -145,54 +144,6 @@
         });
     });
 
-    // A JPEG file decoded by the browser's image decoder as the JPEG samples themselves, before any
-    // colour conversion: {width, height, planes} with planes the Y, then the Cb, then the Cr samples,
-    // width x height bytes each, of a file that has them at full resolution (4:4:4). The program's
-    // web host turns them into RGB as libjpeg does. Any other file (halved colour, grey, a colour
-    // space other than JPEG's YCbCr), a browser without the decoder, or one that fails, makes null,
-    // and the program decodes the file itself. A stream that does not end with its end marker is
-    // left to the program's own decoder too, which refuses it as the desktop's does.
-    function decodedPlanes(bytes) {
-        var stream = new Uint8Array(bytes);
-        var complete = stream.length >= 4 && stream[stream.length - 2] === 0xFF && stream[stream.length - 1] === 0xD9;
-        if (!complete || typeof ImageDecoder !== 'function') return Promise.resolve(null);
-        var frame = null;
-        return new ImageDecoder({data: stream, type: 'image/jpeg', colorSpaceConversion: 'none'}).decode()
-            .then(function (decoded) {
-                frame = decoded.image;
-                var colours = frame.colorSpace;
-                if (frame.format !== 'I444' || !colours.fullRange || !['smpte170m', 'bt470bg'].includes(colours.matrix)) {
-                    return null;
-                }
-                var width = frame.visibleRect.width;
-                var height = frame.visibleRect.height;
-                var size = width * height;
-                var planes = new Uint8Array(3 * size);
-                var layout = [0, 1, 2].map(function (plane) {
-                    return {offset: plane * size, stride: width};
-                });
-                return frame.copyTo(planes, {layout: layout}).then(function () {
-                    return {width: width, height: height, planes: planes};
-                });
-            })
-            .catch(function () {
-                return null;
-            })
-            .finally(function () {
-                if (frame) frame.close();
-            });
-    }
-
-    // The browser decodes the JPEG files while the program's WebAssembly compiles; the program's
-    // texture loader takes them (Module.decodedImages, read by the web host) instead of decoding
-    // the files again.
-    var decodedFiles = fileBytes.map(function (bytes, index) {
-        if (!/\.jpe?g$/i.test(settings.files[index])) return Promise.resolve(null);
-        return bytes.then(function (arrived) {
-            return arrived && decodedPlanes(arrived);
-        });
-    });
-
     // The files go into the program's folder before it starts. A program without files may have
     // no file system at all.
     function writeFiles() {
@@ -201,11 +152,8 @@
         FS.mkdirTree(settings.folder);
         Module.addRunDependency('program-files');
         Promise.all(fileBytes).then(function (files) {
-            Module.decodedImages = [];
             files.forEach(function (bytes, index) {
-                if (!bytes) return;
-                FS.writeFile(settings.folder + '/' + settings.files[index], new Uint8Array(bytes));
-                Module.decodedImages.push({bytes: new Uint8Array(bytes), decoded: decodedFiles[index]});
+                if (bytes) FS.writeFile(settings.folder + '/' + settings.files[index], new Uint8Array(bytes));
             });
             Module.removeRunDependency('program-files');
         });

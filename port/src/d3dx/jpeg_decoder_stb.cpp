@@ -1,8 +1,6 @@
 // JPEG decoding with stb_image, compiled into the program where no system decoder can be linked
 // (the browser build). stb_image refuses a stream without its end marker, so a cut-off file is
-// refused; it has no bound of its own on scans, so their number and work are measured first. A
-// stream that passes those bounds and that the host has decoded already is not decoded again.
-#include "decoded_by_host.h"
+// refused; it has no bound of its own on scans, so their number and work are measured first.
 #include "jpeg_decoder.h"
 #include "jpeg_scans.h"
 
@@ -61,12 +59,6 @@ HRESULT DecodeJpeg(std::FILE* file, UINT maxSide, DecodedImage* image) {
     const JpegScanWork work = MeasureJpegScans(bytes, size);
     if (work.scans > MAX_JPEG_SCANS || work.blockVisits > MAX_JPEG_BLOCK_VISITS) {
         return D3DXERR_INVALIDDATA;
-    }
-    DecodedImage byHost;
-    if (TakeImageDecodedByHost(bytes, size, &byHost) && byHost.width == (UINT)width &&
-        byHost.height == (UINT)height) {
-        *image = std::move(byHost);
-        return D3D_OK;
     }
     std::unique_ptr<uint8_t[]> pixels = NewPixels((UINT)width, (UINT)height);
     if (!pixels) {
