@@ -14,22 +14,6 @@ std::string Pointer(const void* pointer) {
     return pointer == nullptr ? "NULL" : "&value";
 }
 
-// The enabled lights' uniforms are arrays: the values of each light follow one another.
-struct UniformName {
-    const char* name;
-    GLint FixedFunctionProgram::*location;
-};
-const UniformName UNIFORMS[] = {
-    {"u_worldViewProjection", &FixedFunctionProgram::worldViewProjection},
-    {"u_worldView", &FixedFunctionProgram::worldView},
-    {"u_sceneColour", &FixedFunctionProgram::sceneColour},
-    {"u_towardsLight", &FixedFunctionProgram::towardsLight},
-    {"u_lightAmbient", &FixedFunctionProgram::lightAmbient},
-    {"u_lightDiffuse", &FixedFunctionProgram::lightDiffuse},
-    {"u_lightSpecular", &FixedFunctionProgram::lightSpecular},
-    {"u_power", &FixedFunctionProgram::power},
-};
-
 } // namespace
 
 FrameRecorder::FrameRecorder(Device* device, PortPictureTaker takePicture, void* context)
@@ -107,7 +91,7 @@ DrawRecord FrameRecorder::DrawnWith(const CallRecord& call, bool draws) {
             ShaderText(es, GL_VERTEX_SHADER, drawn.programDefines, FIXED_FUNCTION_VERTEX_SHADER);
         drawn.fragmentShader = ShaderText(es, GL_FRAGMENT_SHADER, drawn.programDefines,
                                           FIXED_FUNCTION_FRAGMENT_SHADER);
-        for (const UniformName& uniform : UNIFORMS) {
+        for (const FixedFunctionUniform& uniform : FIXED_FUNCTION_UNIFORMS) {
             const GLint location = program->*uniform.location;
             if (location >= 0) {
                 const std::vector<GLfloat> values = gl->UniformValues(program->name, location);

@@ -3,6 +3,17 @@
 #include "glsl_program.h"
 #include "shader_sources.h"
 
+const FixedFunctionUniform FIXED_FUNCTION_UNIFORMS[8] = {
+    {"u_worldViewProjection", &FixedFunctionProgram::worldViewProjection},
+    {"u_worldView", &FixedFunctionProgram::worldView},
+    {"u_sceneColour", &FixedFunctionProgram::sceneColour},
+    {"u_towardsLight", &FixedFunctionProgram::towardsLight},
+    {"u_lightAmbient", &FixedFunctionProgram::lightAmbient},
+    {"u_lightDiffuse", &FixedFunctionProgram::lightDiffuse},
+    {"u_lightSpecular", &FixedFunctionProgram::lightSpecular},
+    {"u_power", &FixedFunctionProgram::power},
+};
+
 namespace {
 
 FixedFunctionProgram Build(const ProgramKey& key, GlSeam* gl) {
@@ -15,18 +26,10 @@ FixedFunctionProgram Build(const ProgramKey& key, GlSeam* gl) {
     if (program.failed) {
         return program;
     }
-    const auto location = [gl, name = program.name](const char* uniform) {
-        return GL_CALL(gl, glGetUniformLocation)(name, uniform);
-    };
     program.lighting = key.lighting;
-    program.worldViewProjection = location("u_worldViewProjection");
-    program.worldView = location("u_worldView");
-    program.sceneColour = location("u_sceneColour");
-    program.towardsLight = location("u_towardsLight");
-    program.lightAmbient = location("u_lightAmbient");
-    program.lightDiffuse = location("u_lightDiffuse");
-    program.lightSpecular = location("u_lightSpecular");
-    program.power = location("u_power");
+    for (const FixedFunctionUniform& uniform : FIXED_FUNCTION_UNIFORMS) {
+        program.*uniform.location = GL_CALL(gl, glGetUniformLocation)(program.name, uniform.name);
+    }
     return program;
 }
 

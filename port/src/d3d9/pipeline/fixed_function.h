@@ -27,6 +27,14 @@ struct FixedFunctionProgram {
     unsigned lightingVersion = 0;
 };
 
+// Each uniform of the programs by its name in the GLSL, with where a program keeps its location.
+// The lights' uniforms are arrays: the values of each enabled light follow one another.
+struct FixedFunctionUniform {
+    const char* name;
+    GLint FixedFunctionProgram::*location;
+};
+extern const FixedFunctionUniform FIXED_FUNCTION_UNIFORMS[8];
+
 class FixedFunction {
   public:
     FixedFunction();

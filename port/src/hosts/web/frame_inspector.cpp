@@ -6,6 +6,7 @@
 // the programs alone: the capture and benchmark pages have none of it.
 #include "../../d3d9/device_front.h"
 
+#include "back_buffer.h"
 #include <port_inspect.h>
 
 #include <emscripten.h>
@@ -35,36 +36,12 @@ std::string TakePicture(IDirect3DDevice9* device, unsigned call, void*) {
     Device* drawing = static_cast<Device*>(device);
     const UINT width = drawing->BackBufferWidth();
     const UINT height = drawing->BackBufferHeight();
-    IDirect3DSurface9* backBuffer = nullptr;
-    IDirect3DSurface9* copy = nullptr;
-    D3DLOCKED_RECT locked = {};
-    const bool read =
-        SUCCEEDED(device->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &backBuffer)) &&
-        SUCCEEDED(device->CreateOffscreenPlainSurface(width, height, D3DFMT_X8R8G8B8,
-                                                      D3DPOOL_SYSTEMMEM, &copy, nullptr)) &&
-        SUCCEEDED(device->GetRenderTargetData(backBuffer, copy)) &&
-        SUCCEEDED(copy->LockRect(&locked, nullptr, 0));
-    if (read) {
-        std::vector<unsigned char> rgb((size_t)width * height * 3);
-        for (UINT y = 0; y < height; ++y) {
-            const BYTE* row = (const BYTE*)locked.pBits + (size_t)y * locked.Pitch;
-            for (UINT x = 0; x < width; ++x) {
-                unsigned char* pixel = &rgb[((size_t)y * width + x) * 3];
-                pixel[0] = row[x * 4 + 2];
-                pixel[1] = row[x * 4 + 1];
-                pixel[2] = row[x * 4 + 0];
-            }
-        }
-        copy->UnlockRect();
-        port_web_frame_picture(call, rgb.data(), (int)width, (int)height);
+    std::vector<unsigned char> rgb;
+    if (!ReadBackBuffer(device, width, height, &rgb)) {
+        return std::string();
     }
-    if (copy != nullptr) {
-        copy->Release();
-    }
-    if (backBuffer != nullptr) {
-        backBuffer->Release();
-    }
-    return read ? "call-" + std::to_string(call) : std::string();
+    port_web_frame_picture(call, rgb.data(), (int)width, (int)height);
+    return "call-" + std::to_string(call);
 }
 
 // Passes each call on to the device, or to the recorder in front of it while a frame is recorded.
