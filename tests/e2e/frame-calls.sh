@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# frame-calls.sh CAPTURE_TOOL "EXPECTED CALLS" "EXPECTED LINE": the record of frame 3 (--calls)
-# lists exactly the Direct3D 9 methods the scene's source calls, in order, and the text record
-# holds the expected line. Its pictures: the first clear leaves the clear colour everywhere, each
-# draw changes some pixels, and the last draw's picture is the frame written with --out, which
-# recording leaves as it is without. Bad destinations are refused in words.
+# frame-calls.sh CAPTURE_TOOL "EXPECTED CALLS" "EXPECTED LINE" [trace]: the record of frame 3
+# (--calls) lists exactly the Direct3D 9 methods the scene's source calls, in order, and the text
+# record holds the expected line. Its pictures: the first clear leaves the clear colour everywhere,
+# each draw changes some pixels, and the last draw's picture is the frame written with --out, which
+# recording leaves as it is without. Bad destinations are refused in words. With "trace", apitrace
+# witnesses the record's GL calls, skipped values and GLSL (record-against-trace.py).
 source "$(dirname "$0")/session.sh"
 
 tool=$1
@@ -40,6 +41,14 @@ for call in drawn[1:]:
     previous = picture
 assert previous == pixels("recorded.png"), "the last draw's picture is not the frame"
 PYTHON
+
+if [ "${4:-}" = trace ]; then
+    apitrace trace --api gl --output "$PWD/frame.trace" "$tool" --frame 3 --out "$PWD/traced.png" \
+        --calls "$PWD/traced.json" >/dev/null 2>&1 || fail "the traced capture failed"
+    apitrace dump --color=never --arg-names=yes frame.trace >frame.dump || fail "apitrace dump failed"
+    "$(dirname "$0")/record-against-trace.py" traced.json frame.dump 3 >log ||
+        fail "the record's GL calls are not the traced ones: $(head -n 20 log)"
+fi
 
 expect_refused() {
     local code=$1 words=$2 got=0
