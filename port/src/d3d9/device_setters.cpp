@@ -86,9 +86,10 @@ HRESULT Device::SetTexture(DWORD stage, IDirect3DBaseTexture9* texture) {
         return D3DERR_INVALIDCALL;
     }
     if (ours != texture_) {
-        // Whether a texture is bound selects the program.
+        // Whether a texture is bound selects the program; which one is bound, the sampler alone.
+        const bool programChanges = (ours == nullptr) != (texture_ == nullptr);
         ReplaceReference(&texture_, ours);
-        versions_.MarkStale(PART_PROGRAM | PART_SAMPLER);
+        versions_.MarkStale(programChanges ? PART_PROGRAM | PART_SAMPLER : PART_SAMPLER);
     }
     return D3D_OK;
 }
