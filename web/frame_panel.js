@@ -4,7 +4,9 @@
 // after each clear and draw, then the record, and waits for the panel to let it go on). ?pause=N
 // in the address holds frame N. Next frame records and holds the next one; Resume lets the
 // program run on; Escape in the program's window while it is held lets it run on too, so that
-// the program sees the key. The calls are grouped: setup, the clears, one group per draw (the
+// the program sees the key, and so does a click or tap on the window's close button, so that the
+// program sees its window closed and ends at once. The page's status line hears of each hold and
+// each going on ('programheld' with the frame's number, 'programresumed'). The calls are grouped: setup, the clears, one group per draw (the
 // calls since the previous draw, and the draw), and what follows the last draw (Present). A
 // chosen call shows the picture after the latest clear or draw up to it, with the box round the
 // pixels that draw changed; the state in force then; the GLSL with the program's #defines
@@ -85,6 +87,7 @@
         release = null;
         showButtons();
         showStatus(text);
+        document.dispatchEvent(new CustomEvent('programresumed'));
         held();
     }
 
@@ -347,12 +350,20 @@
         }
     }, true);
 
+    // The close button has asked for WM_CLOSE by the time the click reaches the document.
+    document.addEventListener('click', function (event) {
+        if (release && event.target.closest && event.target.closest('.window .close')) {
+            goOn('Its window was closed: the program ends.');
+        }
+    });
+
     // An ended program has no frames to hold.
     new MutationObserver(function () {
         if (!document.body.classList.contains('ended')) return;
         pauseButton.disabled = true;
         pauseNext = false;
         pauseAt = 0;
+        showStatus('The program has ended.');
     }).observe(document.body, {attributes: true, attributeFilter: ['class']});
 
     window.framePanel = {
@@ -380,6 +391,7 @@
             mapped = [];
             showList();
             showStatus('Paused at frame ' + frame + ': ' + record.calls.length + ' calls.');
+            document.dispatchEvent(new CustomEvent('programheld', {detail: {frame: frame}}));
             var texts = record.calls.map(function (call) {
                 return call.call;
             });

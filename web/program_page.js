@@ -4,8 +4,9 @@
 // A file of its own that fails (its script or its WebAssembly missing, broken, not answered within
 // 20 s, or its download silent for 20 s) is named on the status line: the program cannot start.
 // The status line says in words what happens: how much of the WebAssembly has arrived; running;
-// waiting for its message box; no WebGL in this browser (the program's own box about its device
-// stays as the program shows it); the drawing context taken away and waiting to be given back;
+// waiting for its message box; held at a frame by a study page's frame panel; no WebGL in this
+// browser (the program's own box about its device stays as the program shows it); the drawing
+// context taken away and waiting to be given back;
 // the end with its exit code and, when it is not 0, what failed: the text of the program's
 // message box, or else what it wrote to its standard error. Opened from a file:// address, it
 // says that the page needs a web server.
@@ -170,13 +171,32 @@
         if (!Module.programEnded) statusLine.textContent = text;
     }
 
-    // What the line says while the program runs: the browser's state, or its box.
+    function heldText(frame) {
+        return 'Paused at frame ' + frame + '. Resume in the Frame panel runs it on; Escape in its ' +
+            'window, or a click or tap on its \u2715, ends the program.';
+    }
+
+    // What the line says while the program runs: the browser's state, its box, or the frame it is
+    // held at.
     function runningNow() {
-        var said = document.querySelector('.message-box') ? WAITING_TEXT : runningText();
+        var said = document.querySelector('.message-box') ? WAITING_TEXT
+            : heldFrame ? heldText(heldFrame) : runningText();
         if (noWebGL) said = NO_WEBGL_TEXT + (said === WAITING_TEXT ? ' ' + WAITING_TEXT : '');
         if (benchmark && hiddenDuringRun) said += ' Its figures are not to be trusted: ' + HIDDEN_REASON + '.';
         return said;
     }
+
+    // A study page's frame panel holds the program inside a frame's Present ('programheld', with
+    // the frame's number) and lets it go on ('programresumed').
+    var heldFrame = 0;
+    document.addEventListener('programheld', function (event) {
+        heldFrame = event.detail.frame;
+        say(runningNow());
+    });
+    document.addEventListener('programresumed', function () {
+        heldFrame = 0;
+        say(runningNow());
+    });
 
     document.addEventListener('visibilitychange', function () {
         if (!document.hidden || !benchmark || window.programExitCode !== undefined) return;

@@ -12,14 +12,25 @@ import {fileURLToPath} from 'node:url';
 export const SOURCE = path.join(path.dirname(fileURLToPath(import.meta.url)), '..', '..');
 const CAPTURE_DIR = process.env.CAPTURE_DIR || path.join(SOURCE, 'build', 'bin');
 
-export async function desktopRecord(program, frame) {
+// With options.size (WxH) the frame is drawn at that size; with options.pictures the record's
+// pictures ({call number: the PNG file's bytes}) come with it.
+export async function desktopRecord(program, frame, options = {}) {
     const folder = await fs.mkdtemp(path.join(os.tmpdir(), 'desktop-calls-'));
     try {
         const file = path.join(folder, 'calls.json');
-        await promisify(execFile)(path.join(CAPTURE_DIR, `${program}-capture`),
-            ['--frame', String(frame), '--calls', file, '--out', path.join(folder, 'frame.png')],
+        const args = ['--frame', String(frame), '--calls', file, '--out', path.join(folder, 'frame.png')];
+        if (options.size) args.push('--size', options.size);
+        if (options.pictures) args.push('--call-pictures', folder);
+        await promisify(execFile)(path.join(CAPTURE_DIR, `${program}-capture`), args,
             {env: {...process.env, SDL_VIDEODRIVER: 'offscreen'}});
-        return JSON.parse(await fs.readFile(file, 'utf8'));
+        const record = JSON.parse(await fs.readFile(file, 'utf8'));
+        if (options.pictures) {
+            record.pictures = {};
+            for (const call of record.calls.filter((each) => each.drew)) {
+                record.pictures[call.number] = await fs.readFile(path.join(folder, call.drew.picture));
+            }
+        }
+        return record;
     } finally {
         await fs.rm(folder, {recursive: true, force: true});
     }

@@ -490,35 +490,122 @@ describe('a page whose own files fail or come slowly says so', {concurrency: tru
 describe('the frame panel', () => {
     const listed = (page) => page.$$eval('#frame-calls [role="option"]', (options) =>
         options.map((option) => option.textContent.replace(/^\d+\s+/, '')));
+    const held = (page) => page.waitForFunction(() => document.querySelectorAll('#frame-calls [role="option"]').length > 0,
+        {timeout: TIMEOUT_MS});
+    // The sixteen numbers of each SetTransform's matrix, as the call's text gives them.
+    const matrices = (texts) => texts.filter((text) => text.startsWith('SetTransform('))
+        .map((text) => /\[(.*)\]/.exec(text)[1].split(/;? /).map(Number));
 
-    test('boxring-study.html?pause=120 holds frame 120 with the desktop\'s calls; a link marks the call\'s line; Resume runs on', async () => {
-        const desktop = (await desktopRecord('boxring', 120)).calls.map((call) => methodOf(call.call));
-        const page = await openPage(browser, `${server.url}boxring-study.html?pause=120`);
-        await page.waitForFunction(() => document.querySelectorAll('#frame-calls [role="option"]').length > 0,
-            {timeout: TIMEOUT_MS});
-        assert.match(await page.$eval('.frame-status', (line) => line.textContent), /^Paused at frame 120: /);
-        const calls = await listed(page);
-        assert.deepEqual(calls.map(methodOf), desktop);
-        const held = await canvasPicture(page);
-        await sleep(300);
-        assert.equal(psnr(held, await canvasPicture(page)), Infinity, 'held: the picture stays');
-        // The keys reach the list box; a draw names its pass through the scene's loop.
-        await page.focus('#frame-calls');
-        for (let i = 0; i < calls.findIndex((call) => call.startsWith('DrawIndexedPrimitive')); ++i) {
-            await page.keyboard.press('ArrowDown');
-        }
-        await page.waitForFunction(() => document.querySelectorAll('.call-details .source-link').length === 2);
-        assert.deepEqual(await page.$$eval('.call-details .source-link', (links) => links.map((link) => link.textContent)),
-            ['common/frame.cpp:45', 'boxring/ring_scene.cpp:29, pass 1']);
-        await page.click('.call-details .source-link');
-        await page.waitForSelector('#source .code mark');
-        assert.match(await page.$eval('#source .code mark', (line) => line.textContent), /->DrawIndexedPrimitive\(/);
-        await page.click('#frame-resume');
-        await assertDrawingAndChanging(page);
-        await page.click('canvas');
-        await page.keyboard.down('Escape');
-        assert.equal(await programEnded(page, TIMEOUT_MS), 0);
-        assert.deepEqual(page.errors, []);
+    // Keeps a copy of each picture frame_inspector.cpp hands the panel: {call: {width, height,
+    // rgb (base64 of RGB rows, top first)}}.
+    function keepHandedPictures() {
+        window.handedPictures = {};
+        let panel;
+        Object.defineProperty(window, 'framePanel', {
+            get: () => panel,
+            set: (value) => {
+                const picture = value.picture;
+                value.picture = (call, rgb, width, height) => {
+                    let bytes = '';
+                    for (let i = 0; i < rgb.length; i += 0x8000) {
+                        bytes += String.fromCharCode.apply(null, rgb.subarray(i, i + 0x8000));
+                    }
+                    window.handedPictures[call] = {width, height, rgb: btoa(bytes)};
+                    picture(call, rgb, width, height);
+                };
+                panel = value;
+            },
+        });
+    }
+
+    // RGB rows as pngjs reads a picture: RGBA.
+    function fromRgb({width, height, rgb}) {
+        const bytes = Buffer.from(rgb, 'base64');
+        const data = Buffer.alloc(width * height * 4, 255);
+        for (let i = 0, j = 0; i < bytes.length; i += 3, j += 4) bytes.copy(data, j, i, i + 3);
+        return {width, height, data};
+    }
+
+    // The program, the frame held, the least PSNR of each clear's and draw's picture against the
+    // desktop's, the first draw's pass, and whether the held program is resumed (then ended with
+    // Escape) or ended by its window's close button while held.
+    const cases = [
+        ['boxring', 120, 40, 'boxring/ring_scene.cpp:29, pass 1', 'resumed'],
+        ['texcross', 40, 35, 'texcross/cross_scene.cpp:29, pass 1', 'closed'],
+    ];
+    for (const [program, frame, leastDb, pass, ending] of cases) {
+        test(`${program}-study.html?pause=${frame} holds the desktop's frame ${frame}: its calls, matrices within 1e-6, pictures of ${leastDb} dB or more; a link marks the call's line; ${ending}`, async () => {
+            // The program's window: 640 × 480 outside, 624 × 441 inside.
+            const desktop = await desktopRecord(program, frame, {size: '624x441', pictures: true});
+            const page = await openPage(browser, 'about:blank');
+            await page.evaluateOnNewDocument(keepHandedPictures);
+            await page.goto(`${server.url}${program}-study.html?pause=${frame}`);
+            await held(page);
+            assert.match(await page.$eval('.frame-status', (line) => line.textContent), new RegExp(`^Paused at frame ${frame}: `));
+            assert.match(await statusText(page), new RegExp(`^Paused at frame ${frame}\\. `));
+            const calls = await listed(page);
+            const desktopCalls = desktop.calls.map((call) => call.call);
+            assert.deepEqual(calls.map(methodOf), desktopCalls.map(methodOf));
+            const expected = matrices(desktopCalls);
+            matrices(calls).forEach((matrix, i) => matrix.forEach((value, j) =>
+                assert.ok(Math.abs(value - expected[i][j]) <= 1e-6, `matrix ${i + 1}, element ${j}: ${value} against ${expected[i][j]}`)));
+            const handed = await page.evaluate(() => window.handedPictures);
+            assert.deepEqual(Object.keys(handed), Object.keys(desktop.pictures));
+            for (const [call, png] of Object.entries(desktop.pictures)) {
+                const db = psnr(fromRgb(handed[call]), PNG.sync.read(png));
+                assert.ok(db >= leastDb, `call ${call}: ${db.toFixed(1)} dB`);
+            }
+            const still = await canvasPicture(page);
+            await sleep(300);
+            assert.equal(psnr(still, await canvasPicture(page)), Infinity, 'held: the picture stays');
+            // The keys reach the list box; a draw names its pass through the scene's loop.
+            await page.focus('#frame-calls');
+            for (let i = 0; i < calls.findIndex((call) => call.startsWith('DrawIndexedPrimitive')); ++i) {
+                await page.keyboard.press('ArrowDown');
+            }
+            await page.waitForFunction(() => document.querySelectorAll('.call-details .source-link').length === 2);
+            assert.deepEqual(await page.$$eval('.call-details .source-link', (links) => links.map((link) => link.textContent)),
+                ['common/frame.cpp:45', pass]);
+            await page.click('.call-details .source-link');
+            await page.waitForSelector('#source .code mark');
+            assert.match(await page.$eval('#source .code mark', (line) => line.textContent), /->DrawIndexedPrimitive\(/);
+            if (ending === 'resumed') {
+                await page.click('#frame-resume');
+                assert.match(await statusText(page), /^Running\. /);
+                await assertDrawingAndChanging(page);
+                await page.click('canvas');
+                await page.keyboard.down('Escape');
+            } else {
+                await page.click('.window .close');
+            }
+            assert.equal(await programEnded(page, 5000), 0);
+            assert.deepEqual(page.errors, []);
+            await page.close();
+        });
+    }
+
+    test('on a phone (390 × 844, touch), frame 1 held: the panel under the window, its setup calls a group of their own before the clears, nothing spills sideways, a tap chooses a call', async () => {
+        const page = await browser.newPage();
+        await page.setViewport({width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true});
+        await page.goto(`${server.url}texcross-study.html?pause=1`);
+        await held(page);
+        const groups = await page.$$eval('#frame-calls .group', (boxes) => boxes.map((box) =>
+            [box.querySelector('.group-name').textContent, box.querySelector('.call').textContent.replace(/^\d+\s+/, '')]));
+        assert.deepEqual(groups.slice(0, 2).map(([name]) => name), ['Setup', 'Clears']);
+        assert.match(groups[0][1], /^CreateVertexBuffer\(/);
+        assert.match(groups[1][1], /^Clear\(/);
+        const draw = await page.$$eval('#frame-calls .call', (options) =>
+            options.find((option) => /^\d+\s+DrawIndexedPrimitive/.test(option.textContent)).id);
+        await page.tap(`#${draw}`);
+        assert.equal(await page.$eval(`#${draw}`, (option) => option.getAttribute('aria-selected')), 'true');
+        assert.match(await page.$eval('.call-details .call-text', (text) => text.textContent), /^DrawIndexedPrimitive\(/);
+        const [windowBox, panelBox, pageWidth] = await page.evaluate(() => [
+            document.querySelector('.window').getBoundingClientRect().toJSON(),
+            document.getElementById('frame').getBoundingClientRect().toJSON(),
+            document.documentElement.scrollWidth,
+        ]);
+        assert.ok(panelBox.top >= windowBox.bottom && panelBox.right <= 390, JSON.stringify([windowBox, panelBox]));
+        assert.ok(pageWidth <= 390, `the page is ${pageWidth} px wide`);
         await page.close();
     });
 
