@@ -205,19 +205,19 @@ bool RenderFrames(long count) {
 }
 
 // Writes frame N; with calls, also records its Direct3D 9 calls, from the last frame's Present
-// to its own, while the tool reads the frame back from the device itself, unrecorded.
+// to its own (frame 1's recording began with the device), while the tool reads the frame back from
+// the device itself, unrecorded.
 int CaptureFrame(const Options& options) {
     if (!RenderFrames(options.frame - 1)) {
         return EXIT_FAILURE;
     }
-    IDirect3DDevice9* device = g_device;
     const bool recording = !options.calls.empty();
-    if (recording && !StartFrameCalls(&g_device, options.callPictures)) {
+    if (recording && options.frame > 1 && !StartFrameCalls(&g_device, options.callPictures)) {
         return EXIT_FAILURE;
     }
     DrawFrame();
     std::vector<unsigned char> rgb;
-    bool written = ReadFrame(device, &rgb) && WritePicture(rgb, options.out);
+    bool written = ReadFrame(UnrecordedDevice(g_device), &rgb) && WritePicture(rgb, options.out);
     PresentFrame();
     if (recording) {
         written = FinishFrameCalls(&g_device, options.calls) && written;
@@ -342,6 +342,11 @@ int main(int argc, char** argv) {
     HWND window = OpenCaptureWindow(options.width, options.height);
     if (window == NULL) {
         std::fprintf(stderr, "%s: could not open a window\n", argv[0]);
+        return EXIT_FAILURE;
+    }
+    // Frame 1 holds the calls that set the scene up: its recording starts with the device.
+    if (!options.calls.empty() && options.frame == 1 &&
+        !StartFrameCalls(nullptr, options.callPictures)) {
         return EXIT_FAILURE;
     }
     SetUpScene(window);

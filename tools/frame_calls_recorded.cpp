@@ -65,11 +65,18 @@ bool StartFrameCalls(IDirect3DDevice9** device, const std::string& pictureFolder
             return false;
         }
     }
-    if (!PortStartRecording(device, pictureFolder.empty() ? nullptr : TakePicture, nullptr)) {
+    const PortPictureTaker takePicture = pictureFolder.empty() ? nullptr : TakePicture;
+    if (device == nullptr) {
+        PortRecordNextDevice(takePicture, nullptr);
+    } else if (!PortStartRecording(device, takePicture, nullptr)) {
         std::fprintf(stderr, "capture: the device cannot be recorded\n");
         return false;
     }
     return true;
+}
+
+IDirect3DDevice9* UnrecordedDevice(IDirect3DDevice9* device) {
+    return PortUnrecorded(device);
 }
 
 bool FinishFrameCalls(IDirect3DDevice9** device, const std::string& path) {

@@ -9,6 +9,10 @@ bool StartFrameCalls(IDirect3DDevice9**, const std::string&) {
     return false;
 }
 
+IDirect3DDevice9* UnrecordedDevice(IDirect3DDevice9* device) {
+    return device;
+}
+
 bool FinishFrameCalls(IDirect3DDevice9**, const std::string&) {
     return false;
 }

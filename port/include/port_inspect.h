@@ -21,6 +21,15 @@ typedef std::string (*PortPictureTaker)(IDirect3DDevice9* device, unsigned call,
 // not the stand-in's or one already being recorded.
 bool PortStartRecording(IDirect3DDevice9** device, PortPictureTaker takePicture, void* context);
 
+// Records the next device the Direct3D object creates, from its creation on, as PortStartRecording
+// would: the program gets the recording device, and its first frame holds the calls that set the
+// scene up. takePicture may be null.
+void PortRecordNextDevice(PortPictureTaker takePicture, void* context);
+
+// The device a recording device passes its calls on to, so that a tool's own calls on it go
+// unrecorded; any other device as it is.
+IDirect3DDevice9* PortUnrecorded(IDirect3DDevice9* device);
+
 // Stops the recording started on *device, puts the recorded device back and returns the record:
 // text for people, or with json a JSON object with a "version" field.
 std::string PortStopRecording(IDirect3DDevice9** device, bool json);

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # frame-calls.sh CAPTURE_TOOL "EXPECTED CALLS" "EXPECTED LINE" [trace]: the record of frame 3
 # (--calls) lists exactly the Direct3D 9 methods the scene's source calls, in order, and the text
-# record holds the expected line. Its pictures: the first clear leaves the clear colour everywhere,
-# each draw changes some pixels, and the last draw's picture is the frame written with --out, which
-# recording leaves as it is without. Bad destinations are refused in words. With "trace", apitrace
-# witnesses the record's GL calls, skipped values and GLSL (record-against-trace.py).
+# record holds the expected line; frame 1's begins with the scene's setup. Its pictures: the first
+# clear leaves the clear colour everywhere, each draw changes some pixels, and the last draw's
+# picture is the frame written with --out, which recording leaves as it is without. Bad
+# destinations are refused in words. With "trace", apitrace witnesses the record's GL calls,
+# skipped values and GLSL (record-against-trace.py).
 source "$(dirname "$0")/session.sh"
 
 tool=$1
@@ -15,6 +16,9 @@ cd "$SESSION_DIR" || exit 1
 cmp -s plain.png recorded.png || fail "recording the calls changed the frame"
 "$tool" --frame 3 --out recorded.png --calls calls.txt 2>log || fail "$(cat log)"
 grep -qxF "$3" calls.txt || fail "calls.txt lacks \"$3\": $(head -n 40 calls.txt)"
+# Frame 1 holds the scene's setup, from the device's first call on.
+"$tool" --frame 1 --out first.png --calls first.txt 2>log || fail "$(cat log)"
+grep -q '^1\. CreateVertexBuffer(' first.txt || fail "frame 1 does not begin with the setup: $(head -n 3 first.txt)"
 
 python3 - "$2" <<'PYTHON' || fail "the record of frame 3 is not what the scene draws"
 import json, subprocess, sys
