@@ -292,7 +292,8 @@
         details.appendChild(element('p', '', call.result + (call.effect ? '; ' + call.effect : '')));
         var links = element('p', 'links');
         if (where && where.path) {
-            links.append('Made at ', sourceLink(where, where.path + ':' + where.line));
+            links.append(where.library ? 'Made by ' + where.library + ' at ' : 'Made at ',
+                sourceLink(where, where.path + ':' + where.line));
             if (where.via) {
                 links.append(', called from ', sourceLink(where.via, where.via.path + ':' + where.via.line +
                     (where.via.pass ? ', pass ' + where.via.pass : '')));

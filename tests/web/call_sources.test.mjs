@@ -1,7 +1,8 @@
 // The frame panel's tie from a recorded call to its source line (web/call_sources.js), in Node
 // without a browser: every call of the desktop's frames 1 to 3 of each program maps to exactly
-// one line, a line that calls that method, and each draw names the scene's loop with its pass
-// (eight boxes on boxring's ring, five cubes in texcross's cross).
+// one line, a line that calls that method (or the D3DX function that called it), and each draw
+// names the scene's loop with its pass (eight boxes on boxring's ring, five cubes in texcross's
+// cross).
 import assert from 'node:assert/strict';
 import {test} from 'node:test';
 
@@ -17,9 +18,10 @@ for (const [program, scene, draws] of cases) {
             const texts = (await desktopRecord(program, frame)).calls.map((call) => call.call);
             const mapped = callSources.map(sources, texts);
             texts.forEach((text, i) => {
-                const {path, line, candidates} = mapped[i];
+                const {path, line, candidates, library} = mapped[i];
                 assert.equal(candidates, 1, `frame ${frame}: ${text}`);
-                assert.ok(sources[path].split('\n')[line - 1].includes(`->${methodOf(text)}(`), `${text}: ${path}:${line}`);
+                const called = library ? `${library}(` : `->${methodOf(text)}(`;
+                assert.ok(sources[path].split('\n')[line - 1].includes(called), `${text}: ${path}:${line}`);
             });
             const passes = mapped.filter((_, i) => methodOf(texts[i]) === 'DrawIndexedPrimitive')
                 .map(({via}) => `${via.path} ${via.pass}`);
