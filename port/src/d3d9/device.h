@@ -119,6 +119,8 @@ class Device : public RefCounted<IDirect3DDevice9> {
     // Makes the parts again at the next draw, where the GL seam drops what the context still
     // holds: for what used the context in between.
     void ForgetPrepared(unsigned parts);
+    // Writes to stderr whether GL failed to take the textures uploaded since the last Present.
+    void ReportUploadErrors();
 
     IDirect3D9* direct3d_;
     std::shared_ptr<GlContext> context_;
@@ -144,6 +146,8 @@ class Device : public RefCounted<IDirect3DDevice9> {
     // The camera's values as the draw last made them (PART_CAMERA).
     CameraValues camera_ = {};
     INT preparedBaseVertex_ = 0;
+    // A texture was uploaded since the last Present, which then asks GL whether that failed.
+    bool uploaded_ = false;
     // Frames presented, and the GL calls counted at the last Present, for the port log.
     unsigned presented_ = 0;
     GlCallCounts callsAtPresent_;

@@ -4,6 +4,7 @@
 #include "../port_log.h"
 
 #include <cstdint>
+#include <cstdio>
 
 HRESULT Device::Clear(DWORD count, const D3DRECT* rects, DWORD flags, D3DCOLOR color, float z,
                       DWORD) {
@@ -88,6 +89,19 @@ HRESULT Device::DrawIndexedPrimitive(D3DPRIMITIVETYPE type, INT baseVertexIndex,
     return D3D_OK;
 }
 
+// Asked once a frame that uploaded textures, not at each upload: a glGetError waits until GL has
+// caught up with every call before it, which in a browser is a round trip to its GPU process. GL
+// leaves a texture it could not take (GL_OUT_OF_MEMORY) undefined; the frame is drawn, and stderr
+// says so.
+void Device::ReportUploadErrors() {
+    uploaded_ = false;
+    GlSeam* gl = &context_->Gl();
+    if (const GLenum error = GL_CALL(gl, glGetError)(); error != GL_NO_ERROR) {
+        std::fprintf(stderr, "d3d9: OpenGL could not take a texture drawn in frame %u: %s\n",
+                     presented_ + 1, GlEnumName(error).c_str());
+    }
+}
+
 HRESULT Device::Present(const RECT* sourceRect, const RECT* destRect, HWND destWindowOverride,
                         const RGNDATA* dirtyRegion) {
     if (sourceRect != nullptr || destRect != nullptr || destWindowOverride != nullptr ||
@@ -98,6 +112,9 @@ HRESULT Device::Present(const RECT* sourceRect, const RECT* destRect, HWND destW
         return reachable;
     }
     placed_ = false;
+    if (uploaded_) {
+        ReportUploadErrors();
+    }
     const bool presented = context_->Present(&renderTarget_);
     // Presenting may have drawn with the context (a quad over the window where there is no blit).
     ForgetPrepared(PART_PROGRAM | PART_RASTER | PART_SAMPLER | PART_VERTEX_INPUT);

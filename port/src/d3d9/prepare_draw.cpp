@@ -73,6 +73,7 @@ bool Device::PrepareDraw(const VertexLayout& layout, INT baseVertex) {
     if (Stale(PART_SAMPLER) || (texture_ != nullptr && !texture_->Uploaded())) {
         gl->NotePart(PART_SAMPLER);
         if (texture_ != nullptr) {
+            uploaded_ = uploaded_ || !texture_->Uploaded();
             if (!texture_->Bind()) {
                 return false;
             }

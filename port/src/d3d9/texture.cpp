@@ -14,8 +14,9 @@ UINT NextLevelSide(UINT side) {
 }
 
 // The most bytes converted at a time when the host takes R, G, B, A bytes only: a band of rows,
-// at least one.
-const size_t BAND_BYTES = 64 * 1024;
+// at least one. A level that fits in one band is given whole, in one call; a larger one is made
+// empty first and filled band by band.
+const size_t BAND_BYTES = 256 * 1024;
 
 // Texels as OpenGL ES takes them, R, G, B, A, from Direct3D's B, G, R, X or A; X8R8G8B8's alpha
 // is opaque.
@@ -46,8 +47,11 @@ Texture::Texture(std::shared_ptr<GlContext> context, UINT width, UINT height, UI
     UINT levelWidth = width;
     UINT levelHeight = height;
     for (UINT level = 0; level < levels; ++level) {
-        levels_.push_back({levelWidth, levelHeight,
-                           std::vector<uint8_t>((size_t)levelWidth * levelHeight * 4), false});
+        uint8_t* texels = (uint8_t*)std::calloc((size_t)levelWidth * levelHeight, 4);
+        if (texels == nullptr) {
+            throw std::bad_alloc();
+        }
+        levels_.push_back({levelWidth, levelHeight, {texels, FreeTexels()}, false});
         levelWidth = NextLevelSide(levelWidth);
         levelHeight = NextLevelSide(levelHeight);
     }
@@ -86,7 +90,7 @@ HRESULT Texture::LockRect(UINT level, D3DLOCKED_RECT* lockedRect, const RECT* re
     }
     locking.locked = true;
     lockedRect->Pitch = (INT)pitch;
-    lockedRect->pBits = locking.texels.data() + *offset;
+    lockedRect->pBits = locking.texels.get() + *offset;
     return D3D_OK;
 }
 
@@ -114,10 +118,10 @@ bool Texture::Bind() {
     return !changed_ || Upload();
 }
 
+// No glGetError here: each waits until GL has caught up (in a browser, a round trip to its GPU
+// process), so the device asks once, at Present, after a frame that uploaded (Device::Present).
 bool Texture::Upload() {
     GlSeam* gl = &context_->Gl();
-    while (GL_CALL(gl, glGetError)() != GL_NO_ERROR) {
-    }
     // A mip filter while the levels are given: a driver may then make room for the whole chain
     // with level 0 (Mesa does), instead of for level 0 alone, to be copied into a chain of all
     // levels at the first draw and held twice until then. The draw sets the filters it samples
@@ -135,12 +139,12 @@ bool Texture::Upload() {
         if (direct) {
             GL_CALL(gl, glTexImage2D)
             (GL_TEXTURE_2D, (GLint)level, internalFormat, (GLsizei)given.width,
-             (GLsizei)given.height, 0, GL_BGRA_EXT, GL_UNSIGNED_BYTE, given.texels.data());
+             (GLsizei)given.height, 0, GL_BGRA_EXT, GL_UNSIGNED_BYTE, given.texels.get());
         } else {
             converted = UploadConverted((GLint)level, given, &band);
         }
     }
-    if (GL_CALL(gl, glGetError)() != GL_NO_ERROR || !converted) {
+    if (!converted) {
         gl->DeleteTexture(name_);
         name_ = 0;
         return false;
@@ -158,12 +162,17 @@ bool Texture::UploadConverted(GLint level, const Level& given, std::vector<uint8
     } catch (const std::bad_alloc&) {
         return false;
     }
+    const bool whole = rowsPerBand >= given.height;
+    if (whole) {
+        ConvertToRgba(given.texels.get(), given.height * rowBytes, format_ == D3DFMT_X8R8G8B8,
+                      band->data());
+    }
     GL_CALL(gl, glTexImage2D)
     (GL_TEXTURE_2D, level, GL_RGBA, (GLsizei)given.width, (GLsizei)given.height, 0, GL_RGBA,
-     GL_UNSIGNED_BYTE, nullptr);
-    for (UINT top = 0; top < given.height; top += rowsPerBand) {
+     GL_UNSIGNED_BYTE, whole ? band->data() : nullptr);
+    for (UINT top = 0; top < given.height && !whole; top += rowsPerBand) {
         const UINT rows = std::min(rowsPerBand, given.height - top);
-        ConvertToRgba(given.texels.data() + top * rowBytes, rows * rowBytes,
+        ConvertToRgba(given.texels.get() + top * rowBytes, rows * rowBytes,
                       format_ == D3DFMT_X8R8G8B8, band->data());
         GL_CALL(gl, glTexSubImage2D)
         (GL_TEXTURE_2D, level, 0, (GLint)top, (GLsizei)given.width, (GLsizei)rows, GL_RGBA,

@@ -9,6 +9,7 @@
 #include "ref_counted.h"
 
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -39,15 +40,22 @@ class Texture : public RefCounted<IDirect3DTexture9> {
     bool HasFullChain() const { return fullChain_; }
     // Binds the GL texture, first making it when the context has none of it (the first time, or
     // after a lost context) and uploading every level when it is new or the levels changed. The
-    // context must be current. False, with no GL texture kept, when GL cannot hold it or the
-    // memory for the upload is not there.
+    // context must be current. False, with no GL texture kept, when the memory for converting the
+    // levels is not there. Whether GL took them is not asked here: see Device::Present.
     bool Bind();
 
   private:
+    struct FreeTexels {
+        void operator()(uint8_t* texels) const { std::free(texels); }
+    };
+    // Each level's texels come zeroed from calloc, which takes a large block as fresh pages from
+    // the system: they are held only once written. So loading an image holds the levels below
+    // the top only from when they are built, after the decoded pixels have gone, where zeroing
+    // them all at once held the whole chain beside the pixels.
     struct Level {
         UINT width;
         UINT height;
-        std::vector<uint8_t> texels;
+        std::unique_ptr<uint8_t, FreeTexels> texels;
         bool locked;
     };
 

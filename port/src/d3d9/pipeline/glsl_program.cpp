@@ -19,21 +19,35 @@ void PrintLog(const char* what, GLuint object, GetParameter getParameter, GetLog
     std::fprintf(stderr, "d3d9: %s failed: %s\n", what, log.data());
 }
 
+// Compiles without asking whether that worked: the status waits for the compiler (in a browser, a
+// round trip to its GPU process, which compiles as it gets there), so it is asked only when the
+// program fails to link (ReportFailure).
 GLuint CompileShader(GlSeam* gl, GLenum stage, const std::string& defines, const char* source) {
     const std::string text = ShaderText(SpeaksGlslEs(gl), stage, defines, source);
     const char* parts[] = {text.c_str()};
     const GLuint shader = GL_CALL(gl, glCreateShader)(stage);
     GL_CALL(gl, glShaderSource)(shader, 1, parts, nullptr);
     GL_CALL(gl, glCompileShader)(shader);
-    GLint compiled = GL_FALSE;
-    GL_CALL(gl, glGetShaderiv)(shader, GL_COMPILE_STATUS, &compiled);
-    if (compiled != GL_TRUE) {
-        PrintLog(stage == GL_VERTEX_SHADER ? "vertex shader" : "fragment shader", shader,
-                 GL_CALL(gl, glGetShaderiv), GL_CALL(gl, glGetShaderInfoLog));
-        GL_CALL(gl, glDeleteShader)(shader);
-        return 0;
-    }
     return shader;
+}
+
+// Writes why the program did not link: the log of each shader that did not compile, or else the
+// linker's.
+void ReportFailure(GlSeam* gl, GLuint program, GLuint vertex, GLuint fragment) {
+    bool shaderFailed = false;
+    for (const GLuint shader : {vertex, fragment}) {
+        GLint compiled = GL_FALSE;
+        GL_CALL(gl, glGetShaderiv)(shader, GL_COMPILE_STATUS, &compiled);
+        if (compiled != GL_TRUE) {
+            PrintLog(shader == vertex ? "vertex shader" : "fragment shader", shader,
+                     GL_CALL(gl, glGetShaderiv), GL_CALL(gl, glGetShaderInfoLog));
+            shaderFailed = true;
+        }
+    }
+    if (!shaderFailed) {
+        PrintLog("linking a program", program, GL_CALL(gl, glGetProgramiv),
+                 GL_CALL(gl, glGetProgramInfoLog));
+    }
 }
 
 } // namespace
@@ -54,11 +68,6 @@ GLuint BuildProgram(GlSeam* gl, const std::string& defines, const char* vertexSo
                     const char* fragmentSource, std::initializer_list<const char*> attributes) {
     const GLuint vertex = CompileShader(gl, GL_VERTEX_SHADER, defines, vertexSource);
     const GLuint fragment = CompileShader(gl, GL_FRAGMENT_SHADER, defines, fragmentSource);
-    if (vertex == 0 || fragment == 0) {
-        GL_CALL(gl, glDeleteShader)(vertex);
-        GL_CALL(gl, glDeleteShader)(fragment);
-        return 0;
-    }
     const GLuint program = GL_CALL(gl, glCreateProgram)();
     GL_CALL(gl, glAttachShader)(program, vertex);
     GL_CALL(gl, glAttachShader)(program, fragment);
@@ -67,6 +76,12 @@ GLuint BuildProgram(GlSeam* gl, const std::string& defines, const char* vertexSo
         GL_CALL(gl, glBindAttribLocation)(program, location++, attribute);
     }
     gl->LinkProgram(program);
+    // A shader that did not compile makes the link fail, so the link's status is the one question.
+    GLint linked = GL_FALSE;
+    GL_CALL(gl, glGetProgramiv)(program, GL_LINK_STATUS, &linked);
+    if (linked != GL_TRUE) {
+        ReportFailure(gl, program, vertex, fragment);
+    }
     // The program keeps the shaders it was linked from; they go with it.
     GL_CALL(gl, glDeleteShader)(vertex);
     GL_CALL(gl, glDeleteShader)(fragment);
@@ -74,11 +89,7 @@ GLuint BuildProgram(GlSeam* gl, const std::string& defines, const char* vertexSo
     // at once, before the driver compiles the program for its first draw: Mesa's GLSL built-in
     // functions alone hold about 4 MiB from the first compile on. A later build makes them again.
     GL_CALL(gl, glReleaseShaderCompiler)();
-    GLint linked = GL_FALSE;
-    GL_CALL(gl, glGetProgramiv)(program, GL_LINK_STATUS, &linked);
     if (linked != GL_TRUE) {
-        PrintLog("linking a program", program, GL_CALL(gl, glGetProgramiv),
-                 GL_CALL(gl, glGetProgramInfoLog));
         gl->DeleteProgram(program);
         return 0;
     }
