@@ -7,6 +7,7 @@
 #include "../../d3d9/render_target.h"
 
 #include "../../port_log.h"
+#include "driver_heap.h"
 #include "sdl_window.h"
 #include "x11_errors.h"
 
@@ -134,6 +135,7 @@ std::shared_ptr<GlContext> CreateGlContext(HWND window, HRESULT* failure) {
     // An X error while the context is made (or while SDL tried OpenGL out as the window was made)
     // is a context that cannot be made.
     const X11Setup setup;
+    KeepDriverHeap();
     SDL_GLContext context = SDL_GL_CreateContext(host);
     if (context == nullptr) {
         std::fprintf(stderr, "d3d9: no OpenGL context: %s\n", SDL_GetError());
