@@ -36,7 +36,8 @@ class GlContext {
     // The pixel format of the data glTexImage2D takes for the stand-in's textures: GL_RGBA, the
     // only one OpenGL ES 2.0 and WebGL 1 take, or GL_BGRA_EXT where the host's OpenGL takes
     // Direct3D's B, G, R, A bytes as they are, for any internal format. The back buffer's colour
-    // texture is made with it too, for presenting to copy it to the window fastest.
+    // texture is made with it too, for presenting to copy it to the window fastest, and the back
+    // buffer is read back in it, so that GL converts no pixel.
     virtual GLenum TexelFormat() const { return GL_RGBA; }
 
     // The size in pixels of the window's own framebuffer now.

@@ -1,6 +1,8 @@
 #include "render_target.h"
 
 #include <cstring>
+#include <utility>
+#include <vector>
 
 bool RenderTarget::Create(UINT width, UINT height, bool withDepth, GLenum colourFormat,
                           bool inWindow, GlSeam* gl) {
@@ -80,23 +82,26 @@ void RenderTarget::DropLostObjects() {
     framebuffer_ = colour_ = depth_ = 0;
 }
 
-void RenderTarget::Read(BYTE* pixels, GlSeam* gl) const {
+void RenderTarget::Read(BYTE* pixels, GlSeam* gl, GLenum format) const {
     // llvmpipe may otherwise hand back a frame that is still being drawn.
     GL_CALL(gl, glFinish)();
     gl->PackAlignment(4);
     GL_CALL(gl, glReadPixels)
-    (0, 0, (GLsizei)width_, (GLsizei)height_, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
-    // GL hands the rows bottom first, each pixel R, G, B, A: turn the rows over, swapping R and B,
-    // in place. A middle row is its own partner.
+    (0, 0, (GLsizei)width_, (GLsizei)height_, format, GL_UNSIGNED_BYTE, pixels);
+    // GL hands the rows bottom first: turn them over in place, a row at a time through a spare
+    // one (a middle row is its own partner), and swap R and B where they came as R, G, B, A.
     const size_t rowBytes = (size_t)width_ * 4;
-    for (UINT y = 0; y < (height_ + 1) / 2; ++y) {
+    std::vector<BYTE> spare(rowBytes);
+    for (UINT y = 0; y < height_ / 2; ++y) {
         BYTE* top = pixels + (size_t)y * rowBytes;
         BYTE* bottom = pixels + (size_t)(height_ - 1 - y) * rowBytes;
-        for (size_t x = 0; x < rowBytes; x += 4) {
-            const BYTE fromTop[4] = {top[x + 2], top[x + 1], top[x], top[x + 3]};
-            const BYTE fromBottom[4] = {bottom[x + 2], bottom[x + 1], bottom[x], bottom[x + 3]};
-            std::memcpy(top + x, fromBottom, 4);
-            std::memcpy(bottom + x, fromTop, 4);
+        std::memcpy(spare.data(), top, rowBytes);
+        std::memcpy(top, bottom, rowBytes);
+        std::memcpy(bottom, spare.data(), rowBytes);
+    }
+    if (format == GL_RGBA) {
+        for (size_t i = 0; i < rowBytes * height_; i += 4) {
+            std::swap(pixels[i], pixels[i + 2]);
         }
     }
 }

@@ -31,8 +31,9 @@ class RenderTarget {
     void DropLostObjects();
 
     // Waits for drawing to finish and copies the pixels as Direct3D lays out an X8R8G8B8
-    // surface: B, G, R, X bytes, top row first, rows packed (4 x width bytes).
-    void Read(BYTE* pixels, GlSeam* gl) const;
+    // surface: B, G, R, X bytes, top row first, rows packed (4 x width bytes). format is how the
+    // context hands texels over at no cost: GL_BGRA_EXT, which is the surface's order, or GL_RGBA.
+    void Read(BYTE* pixels, GlSeam* gl, GLenum format) const;
 
     bool InWindow() const { return inWindow_; }
     // The framebuffer drawn to: 0, the window's, while the back buffer is in the window.
