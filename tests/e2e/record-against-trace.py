@@ -78,6 +78,18 @@ def traced_calls(dump, frame):
     return calls, shaders
 
 
+def initial_value(key):
+    """GL's initial value of a state, or None where the table does not know it."""
+    if key[0] == "array":
+        return "glDisableVertexAttribArray"
+    if key[0] in ("uniform", "glBindBuffer"):
+        return ["0"]
+    if key[0] == "texture":
+        # Every texture starts with the same parameters, whichever it is.
+        return DEFAULTS.get(("texture", key[2]))
+    return DEFAULTS.get(key)
+
+
 def held_before(calls):
     """What the traced calls leave set: each state's value, and what is bound."""
     held, bound = {}, {"program": "0", "unit": "GL_TEXTURE0", "texture": "0"}
@@ -111,10 +123,7 @@ def main(record_path, dump_path, frame):
         before = frame_calls[position] if position < len(frame_calls) else len(calls)
         held, bound = held_before(calls[:before])
         key, value = state_key(gl["function"], args, bound)
-        initial = "glDisableVertexAttribArray" if key[0] == "array" else DEFAULTS.get(
-            key[::2] if key[0] == "texture" else key,
-            ["0"] if key[0] in ("uniform", "glBindBuffer") else None)
-        last = held.get(key, initial)
+        last = held.get(key, initial_value(key))
         if last is None or not (last == value if isinstance(last, str) else same(value, last)):
             faults.append("call %d skipped %s(%s), but the trace holds %s" %
                           (number, gl["function"], args, last))

@@ -170,7 +170,10 @@ bool Texture::UploadConverted(GLint level, const Level& given, std::vector<uint8
     GL_CALL(gl, glTexImage2D)
     (GL_TEXTURE_2D, level, GL_RGBA, (GLsizei)given.width, (GLsizei)given.height, 0, GL_RGBA,
      GL_UNSIGNED_BYTE, whole ? band->data() : nullptr);
-    for (UINT top = 0; top < given.height && !whole; top += rowsPerBand) {
+    if (whole) {
+        return true;
+    }
+    for (UINT top = 0; top < given.height; top += rowsPerBand) {
         const UINT rows = std::min(rowsPerBand, given.height - top);
         ConvertToRgba(given.texels.get() + top * rowBytes, rows * rowBytes,
                       format_ == D3DFMT_X8R8G8B8, band->data());

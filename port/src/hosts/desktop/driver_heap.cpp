@@ -16,7 +16,6 @@ const int KEPT_BYTES = 64 * 1024 * 1024;
 
 void KeepDriverHeap() {
 #if defined(__GLIBC__)
-    static const bool kept = mallopt(M_TRIM_THRESHOLD, KEPT_BYTES) == 1;
-    (void)kept;
+    mallopt(M_TRIM_THRESHOLD, KEPT_BYTES);
 #endif
 }

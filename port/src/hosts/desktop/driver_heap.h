@@ -5,6 +5,6 @@
 // A software driver (llvmpipe) frees its scene's blocks after each scene it draws and allocates
 // them again for the next; with the C library's default threshold the heap shrinks and grows at
 // every scene, and each page comes back as a page fault that the kernel zeroes, which at thousands
-// of draws a frame cost more than the drawing. Once per process; does nothing where the C library
-// has no such setting.
+// of draws a frame cost more than the drawing. Setting it again changes nothing; does nothing
+// where the C library has no such setting.
 void KeepDriverHeap();
