@@ -26,10 +26,11 @@ D3DLIGHT9 WhiteLight(D3DVECTOR direction, float diffuse, float ambient) {
 }
 
 // Light 0 white along +Z with ambient 0.2; material diffuse (0.6, 0.4, 0.2), ambient 1, specular
-// 0.25, power 4.
+// 0.25, power 4, highlights on.
 DeviceState Scene() {
     DeviceState state;
     SetDefaultState(&state, true);
+    state.renderStates[D3DRS_SPECULARENABLE] = TRUE;
     state.material.Diffuse = {0.6f, 0.4f, 0.2f, 1};
     state.material.Ambient = {1, 1, 1, 1};
     state.material.Specular = {0.25f, 0.25f, 0.25f, 1};
@@ -103,6 +104,12 @@ void SecondLightAndEmissive(DeviceState* state) {
     state->material.Emissive = {0, 0, 0.1f, 0};
 }
 
+// Highlights off, with a power that would make the highlight's term undefined.
+void HighlightsOff(DeviceState* state) {
+    state->renderStates[D3DRS_SPECULARENABLE] = FALSE;
+    state->material.Power = 0;
+}
+
 } // namespace
 
 TEST(LightingUniforms, LightAVertexAsDirect3DDoes) {
@@ -134,6 +141,8 @@ TEST(LightingUniforms, LightAVertexAsDirect3DDoes) {
          {0, 0, -1},
          {1, 0.8f, 0.6f},
          {0.5f, 0.5f, 0.5f}},
+        // The same program draws without highlights: lit as head-on, no specular colour.
+        {"highlights off", HighlightsOff, {0, 0, -1}, {0.8f, 0.6f, 0.4f}, {0, 0, 0}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -99,7 +99,7 @@ TEST(DeviceSetters, MarkExactlyThePartsTheirValuesFeed) {
         {"LIGHTING", [](Device* d) { return d->SetRenderState(D3DRS_LIGHTING, TRUE); },
          PART_PROGRAM},
         {"SPECULARENABLE", [](Device* d) { return d->SetRenderState(D3DRS_SPECULARENABLE, 1); },
-         PART_PROGRAM},
+         PART_LIGHTING},
         {"LOCALVIEWER", [](Device* d) { return d->SetRenderState(D3DRS_LOCALVIEWER, TRUE); },
          PART_PROGRAM},
         {"NORMALIZENORMALS",

@@ -88,6 +88,9 @@ LightingUniforms ComputeLighting(const DeviceState& state, const CameraValues& c
     uniforms.sceneColour[1] += material.Emissive.g;
     uniforms.sceneColour[2] += material.Emissive.b;
     uniforms.sceneColour[3] = material.Diffuse.a;
+    // Highlights off leave the specular colours black, and the power 1, so that the program's
+    // unused highlight stays finite.
+    const bool highlights = state.renderStates[D3DRS_SPECULARENABLE] != FALSE;
     for (const LightSlot& slot : state.lights) {
         if (!slot.enabled) {
             continue;
@@ -96,8 +99,10 @@ LightingUniforms ComputeLighting(const DeviceState& state, const CameraValues& c
         std::copy(camera.towardsLight[i], camera.towardsLight[i] + 3, uniforms.towardsLight[i]);
         Product(material.Ambient, slot.light.Ambient, uniforms.ambient[i]);
         Product(material.Diffuse, slot.light.Diffuse, uniforms.diffuse[i]);
-        Product(material.Specular, slot.light.Specular, uniforms.specular[i]);
+        if (highlights) {
+            Product(material.Specular, slot.light.Specular, uniforms.specular[i]);
+        }
     }
-    uniforms.power = material.Power;
+    uniforms.power = highlights ? material.Power : 1.0f;
     return uniforms;
 }

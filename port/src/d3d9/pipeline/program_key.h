@@ -10,9 +10,9 @@ struct ProgramKey {
     bool lighting;
     // Enabled lights, when lighting.
     UINT lights;
-    // Specular highlights added, when lighting with at least one light and SPECULARENABLE.
-    bool specular;
-    // With the eye at the vertex's direction (LOCALVIEWER), when specular.
+    // With the eye at the vertex's direction (LOCALVIEWER) for the highlights, when lighting with
+    // at least one light. Whether highlights are on is not a part: off, they have no colour
+    // (ComputeLighting), so that switching them per object changes uniforms, not programs.
     bool localViewer;
     // NORMALIZENORMALS, when lighting.
     bool normalize;
@@ -21,7 +21,7 @@ struct ProgramKey {
 };
 
 // How many different keys there are, and each key's place among them.
-const unsigned PROGRAM_KEY_COUNT = 2 * (LIGHT_COUNT + 1) * 2 * 2 * 2 * 2;
+const unsigned PROGRAM_KEY_COUNT = 2 * (LIGHT_COUNT + 1) * 2 * 2 * 2;
 unsigned IndexOf(const ProgramKey& key);
 
 // The key of a draw with the recorded state and, or without, a texture bound.

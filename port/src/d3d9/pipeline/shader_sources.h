@@ -4,7 +4,7 @@
 
 // Direct3D 9's fixed-function vertex processing and texture stage 0. Which parts a program has
 // comes from #defines put before the source (program_key.h): LIGHTING, LIGHTS (the number of
-// enabled lights), SPECULAR, LOCAL_VIEWER, NORMALIZE, TEXTURED.
+// enabled lights), LOCAL_VIEWER, NORMALIZE, TEXTURED.
 extern const char FIXED_FUNCTION_VERTEX_SHADER[];
 extern const char FIXED_FUNCTION_FRAGMENT_SHADER[];
 
