@@ -42,8 +42,6 @@ void GL_APIENTRY glVertexAttribPointer(GLuint, GLint, GLenum, GLboolean, GLsizei
     Called("glVertexAttribPointer");
 }
 void GL_APIENTRY glTexParameteri(GLenum, GLenum, GLint) { Called("glTexParameteri"); }
-void GL_APIENTRY glUniform1f(GLint, GLfloat) { Called("glUniform1f"); }
-void GL_APIENTRY glUniform3fv(GLint, GLsizei, const GLfloat*) { Called("glUniform3fv"); }
 void GL_APIENTRY glUniform4fv(GLint, GLsizei, const GLfloat*) { Called("glUniform4fv"); }
 void GL_APIENTRY glUniformMatrix4fv(GLint, GLsizei, GLboolean, const GLfloat*) {
     Called("glUniformMatrix4fv");
@@ -99,7 +97,8 @@ const std::vector<StateCall>& StateCalls() {
          [](GlSeam* gl, int v) { gl->EnableAttributeArray(2, v == 0); }},
         {"glVertexAttribPointer",
          [](GlSeam* gl, int v) { gl->AttributePointer(1, 3, 24, 12 * v); }},
-        {"glUniformMatrix4fv", [](GlSeam* gl, int v) { gl->UniformMatrix4(3, v ? TWOS : ONES); }},
+        {"glUniformMatrix4fv",
+         [](GlSeam* gl, int v) { gl->UniformMatrix4(3, 1, v ? TWOS : ONES); }},
     };
     return calls;
 }
@@ -140,8 +139,8 @@ TEST(GlSeam, KnowsWhatGlStartsWithAndWhatDeletingTakes) {
     GlSeam gl;
     gl.UseProgram(7);
     gl.LinkProgram(7);
-    gl.UniformMatrix4(0, ZEROS);
-    gl.Uniform3(1, 2, ZEROS);
+    gl.UniformMatrix4(0, 1, ZEROS);
+    gl.Uniform4(1, 2, ZEROS);
     const GLuint texture = gl.GenTexture();
     gl.BindTexture(texture);
     gl.TexParameter(GL_TEXTURE_MAG_FILTER, GL_LINEAR);
@@ -151,9 +150,9 @@ TEST(GlSeam, KnowsWhatGlStartsWithAndWhatDeletingTakes) {
                                                       "glGenTextures", "glBindTexture"}));
 
     // Uniforms belong to their program; filters to their texture.
-    gl.UniformMatrix4(0, ONES);
+    gl.UniformMatrix4(0, 1, ONES);
     gl.UseProgram(8);
-    gl.UniformMatrix4(0, ONES);
+    gl.UniformMatrix4(0, 1, ONES);
     gl.TexParameter(GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     gl.BindTexture(gl.GenTexture());
     gl.TexParameter(GL_TEXTURE_MAG_FILTER, GL_NEAREST);
@@ -219,9 +218,9 @@ TEST(GlSeam, DescribesTheCallsBetweenTwoCounts) {
     GlCallCounts after = before;
     after.made[GL_FUNCTION_glDrawElements] += 8;
     after.made[GL_FUNCTION_glClear] += 2;
-    after.made[GL_FUNCTION_glUniform3fv] += 8;
+    after.made[GL_FUNCTION_glUniform4fv] += 8;
     after.skipped[GL_FUNCTION_glUseProgram] += 5;
     EXPECT_EQ(DescribeGlCalls(before, after),
-              "made 18, skipped 5: glUniform3fv 8, glDrawElements 8, glClear 2");
+              "made 18, skipped 5: glUniform4fv 8, glDrawElements 8, glClear 2");
     EXPECT_EQ(DescribeGlCalls(after, after), "made 0, skipped 0");
 }

@@ -50,19 +50,23 @@ float Dot(const float a[3], const float b[3]) {
 // A vertex with camera-space normal n lit with the uniforms, the eye at infinity (towards it
 // (0, 0, -1)): diffuse = scene colour + sum of ambient + diffuse max(n.L, 0); specular = sum of
 // specular max(n.H, 0)^power where n.L > 0, H = normalize(L + (0, 0, -1)); each clamped.
+// The uniforms are read by place: the scene colour first, then per light the vector towards it,
+// ambient, diffuse, and specular with the power fourth.
 void Light(const LightingUniforms& uniforms, const float n[3], Colour* diffuse, Colour* specular) {
-    float d[3] = {uniforms.sceneColour[0], uniforms.sceneColour[1], uniforms.sceneColour[2]};
+    const float(*v)[4] = uniforms.vectors;
+    float d[3] = {v[0][0], v[0][1], v[0][2]};
     float s[3] = {0, 0, 0};
     for (UINT i = 0; i < uniforms.lights; ++i) {
-        const float* towards = uniforms.towardsLight[i];
+        const float* towards = v[1 + 4 * i];
         const float facing = Dot(n, towards);
         float h[3] = {towards[0], towards[1], towards[2] - 1};
         const float length = std::sqrt(Dot(h, h));
+        const float* specularAndPower = v[4 + 4 * i];
         const float highlight =
-            facing > 0 ? std::pow(std::max(Dot(n, h) / length, 0.0f), uniforms.power) : 0;
+            facing > 0 ? std::pow(std::max(Dot(n, h) / length, 0.0f), specularAndPower[3]) : 0;
         for (int c = 0; c < 3; ++c) {
-            d[c] += uniforms.ambient[i][c] + uniforms.diffuse[i][c] * std::max(facing, 0.0f);
-            s[c] += uniforms.specular[i][c] * highlight;
+            d[c] += v[2 + 4 * i][c] + v[3 + 4 * i][c] * std::max(facing, 0.0f);
+            s[c] += specularAndPower[c] * highlight;
         }
     }
     *diffuse = {Clamped(d[0]), Clamped(d[1]), Clamped(d[2])};

@@ -223,47 +223,28 @@ bool GlSeam::CopyUniformIfChanged(GLint location, const GLfloat* values, size_t 
     return !same;
 }
 
-void GlSeam::Uniform1(GLint location, GLfloat value) {
-    if (location < 0) {
-        return;
-    }
-    const bool changed = CopyUniformIfChanged(location, &value, 1);
-    Count(GL_FUNCTION_glUniform1f, changed, location, value);
-    if (changed) {
-        glUniform1f(location, value);
-    }
-}
-
-void GlSeam::Uniform3(GLint location, GLsizei count, const GLfloat* values) {
+void GlSeam::Uniform4(GLint location, GLsizei count, const GLfloat* values) {
     if (location < 0 || count <= 0) {
         return;
     }
-    const bool changed = CopyUniformIfChanged(location, values, (size_t)count * 3);
-    Count(GL_FUNCTION_glUniform3fv, changed, location, count, GlFloats{values, (size_t)count * 3});
+    const size_t floats = (size_t)count * 4;
+    const bool changed = CopyUniformIfChanged(location, values, floats);
+    Count(GL_FUNCTION_glUniform4fv, changed, location, count, GlFloats{values, floats});
     if (changed) {
-        glUniform3fv(location, count, values);
+        glUniform4fv(location, count, values);
     }
 }
 
-void GlSeam::Uniform4(GLint location, const GLfloat* values) {
-    if (location < 0) {
+void GlSeam::UniformMatrix4(GLint location, GLsizei count, const GLfloat* values) {
+    if (location < 0 || count <= 0) {
         return;
     }
-    const bool changed = CopyUniformIfChanged(location, values, 4);
-    Count(GL_FUNCTION_glUniform4fv, changed, location, 1, GlFloats{values, 4});
+    const size_t floats = (size_t)count * 16;
+    const bool changed = CopyUniformIfChanged(location, values, floats);
+    Count(GL_FUNCTION_glUniformMatrix4fv, changed, location, count, GL_FALSE,
+          GlFloats{values, floats});
     if (changed) {
-        glUniform4fv(location, 1, values);
-    }
-}
-
-void GlSeam::UniformMatrix4(GLint location, const GLfloat* values) {
-    if (location < 0) {
-        return;
-    }
-    const bool changed = CopyUniformIfChanged(location, values, 16);
-    Count(GL_FUNCTION_glUniformMatrix4fv, changed, location, 1, GL_FALSE, GlFloats{values, 16});
-    if (changed) {
-        glUniformMatrix4fv(location, 1, GL_FALSE, values);
+        glUniformMatrix4fv(location, count, GL_FALSE, values);
     }
 }
 

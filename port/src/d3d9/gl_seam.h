@@ -41,8 +41,6 @@
     X(glDisableVertexAttribArray, 0)                                                               \
     X(glVertexAttribPointer, 0b100)                                                                \
     X(glTexParameteri, 0b111)                                                                      \
-    X(glUniform1f, 0)                                                                              \
-    X(glUniform3fv, 0)                                                                             \
     X(glUniform4fv, 0)                                                                             \
     X(glUniformMatrix4fv, 0)                                                                       \
     X(glClear, 0b1)                                                                                \
@@ -186,12 +184,11 @@ class GlSeam {
     // A parameter of the texture bound now (filters and wrapping).
     void TexParameter(GLenum name, GLint value);
 
-    // Uniforms of the program in use, at a location it has (-1, a location it lacks, is ignored).
-    // A program linked through the seam starts with every uniform zero.
-    void Uniform1(GLint location, GLfloat value);
-    void Uniform3(GLint location, GLsizei count, const GLfloat* values);
-    void Uniform4(GLint location, const GLfloat* values);
-    void UniformMatrix4(GLint location, const GLfloat* values);
+    // Uniforms of the program in use, at a location it has (-1, a location it lacks, is ignored):
+    // count vectors or matrices from the location on, an array's elements one after another. A
+    // program linked through the seam starts with every uniform zero.
+    void Uniform4(GLint location, GLsizei count, const GLfloat* values);
+    void UniformMatrix4(GLint location, GLsizei count, const GLfloat* values);
     // The values the context holds for a uniform of a program linked through the seam: empty for
     // one never set (zeros) or a program not linked through the seam.
     std::vector<GLfloat> UniformValues(GLuint program, GLint location) const;

@@ -34,22 +34,17 @@ bool Device::PrepareDraw(const VertexLayout& layout, INT baseVertex) {
         program_->transformsVersion != version) {
         gl->NotePart(PART_TRANSFORMS);
         const TransformUniforms transforms = ComputeTransforms(state_, camera_);
-        gl->UniformMatrix4(program_->worldViewProjection, &transforms.worldViewProjection.m[0][0]);
-        gl->UniformMatrix4(program_->worldView, &transforms.worldView.m[0][0]);
+        gl->UniformMatrix4(program_->transforms, program_->transformMatrices,
+                           &transforms.matrices[0].m[0][0]);
         program_->transformsVersion = version;
     }
     if (const unsigned version = versions_.Of(PART_LIGHTING);
-        program_->lighting && program_->lightingVersion != version) {
+        program_->lighting >= 0 && program_->lightingVersion != version) {
         gl->NotePart(PART_LIGHTING);
         const LightingUniforms lighting = ComputeLighting(state_, camera_);
         // The program's key holds the number of lights, so it is the same in every lighting.
-        const GLsizei lights = (GLsizei)lighting.lights;
-        gl->Uniform4(program_->sceneColour, lighting.sceneColour);
-        gl->Uniform3(program_->towardsLight, lights, &lighting.towardsLight[0][0]);
-        gl->Uniform3(program_->lightAmbient, lights, &lighting.ambient[0][0]);
-        gl->Uniform3(program_->lightDiffuse, lights, &lighting.diffuse[0][0]);
-        gl->Uniform3(program_->lightSpecular, lights, &lighting.specular[0][0]);
-        gl->Uniform1(program_->power, lighting.power);
+        gl->Uniform4(program_->lighting, (GLsizei)(1 + LIGHT_VECTORS * lighting.lights),
+                     &lighting.vectors[0][0]);
         program_->lightingVersion = version;
     }
 

@@ -3,15 +3,9 @@
 #include "glsl_program.h"
 #include "shader_sources.h"
 
-const FixedFunctionUniform FIXED_FUNCTION_UNIFORMS[8] = {
-    {"u_worldViewProjection", &FixedFunctionProgram::worldViewProjection},
-    {"u_worldView", &FixedFunctionProgram::worldView},
-    {"u_sceneColour", &FixedFunctionProgram::sceneColour},
-    {"u_towardsLight", &FixedFunctionProgram::towardsLight},
-    {"u_lightAmbient", &FixedFunctionProgram::lightAmbient},
-    {"u_lightDiffuse", &FixedFunctionProgram::lightDiffuse},
-    {"u_lightSpecular", &FixedFunctionProgram::lightSpecular},
-    {"u_power", &FixedFunctionProgram::power},
+const FixedFunctionUniform FIXED_FUNCTION_UNIFORMS[2] = {
+    {"u_transforms", &FixedFunctionProgram::transforms},
+    {"u_lighting", &FixedFunctionProgram::lighting},
 };
 
 namespace {
@@ -26,7 +20,7 @@ FixedFunctionProgram Build(const ProgramKey& key, GlSeam* gl) {
     if (program.failed) {
         return program;
     }
-    program.lighting = key.lighting;
+    program.transformMatrices = key.lighting ? 2 : 1;
     for (const FixedFunctionUniform& uniform : FIXED_FUNCTION_UNIFORMS) {
         program.*uniform.location = GL_CALL(gl, glGetUniformLocation)(program.name, uniform.name);
     }

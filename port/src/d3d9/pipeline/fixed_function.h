@@ -12,15 +12,10 @@
 struct FixedFunctionProgram {
     GLuint name = 0;
     bool failed = false;
-    bool lighting = false;
-    GLint worldViewProjection = -1;
-    GLint worldView = -1;
-    GLint sceneColour = -1;
-    GLint towardsLight = -1;
-    GLint lightAmbient = -1;
-    GLint lightDiffuse = -1;
-    GLint lightSpecular = -1;
-    GLint power = -1;
+    // Two matrices when lit, one without; and the lighting's vectors when lit, else -1.
+    GLsizei transformMatrices = 0;
+    GLint transforms = -1;
+    GLint lighting = -1;
     // The versions of the transforms and the lighting its uniforms were last brought up to
     // (StateVersions).
     unsigned transformsVersion = 0;
@@ -28,12 +23,11 @@ struct FixedFunctionProgram {
 };
 
 // Each uniform of the programs by its name in the GLSL, with where a program keeps its location.
-// The lights' uniforms are arrays: the values of each enabled light follow one another.
 struct FixedFunctionUniform {
     const char* name;
     GLint FixedFunctionProgram::*location;
 };
-extern const FixedFunctionUniform FIXED_FUNCTION_UNIFORMS[8];
+extern const FixedFunctionUniform FIXED_FUNCTION_UNIFORMS[2];
 
 class FixedFunction {
   public:

@@ -74,8 +74,9 @@ CameraValues ComputeCamera(const DeviceState& state, UINT width, UINT height) {
 
 TransformUniforms ComputeTransforms(const DeviceState& state, const CameraValues& camera) {
     TransformUniforms uniforms;
-    uniforms.worldView = Multiply(state.world, state.view);
-    uniforms.worldViewProjection = Multiply(uniforms.worldView, camera.projection);
+    D3DMATRIX* matrices = uniforms.matrices;
+    matrices[WORLD_VIEW] = Multiply(state.world, state.view);
+    matrices[WORLD_VIEW_PROJECTION] = Multiply(matrices[WORLD_VIEW], camera.projection);
     return uniforms;
 }
 
@@ -83,11 +84,12 @@ LightingUniforms ComputeLighting(const DeviceState& state, const CameraValues& c
     LightingUniforms uniforms = {};
     const D3DMATERIAL9& material = state.material;
     const D3DCOLORVALUE global = ColourValueOf(state.renderStates[D3DRS_AMBIENT]);
-    Product(material.Ambient, global, uniforms.sceneColour);
-    uniforms.sceneColour[0] += material.Emissive.r;
-    uniforms.sceneColour[1] += material.Emissive.g;
-    uniforms.sceneColour[2] += material.Emissive.b;
-    uniforms.sceneColour[3] = material.Diffuse.a;
+    float* sceneColour = uniforms.vectors[0];
+    Product(material.Ambient, global, sceneColour);
+    sceneColour[0] += material.Emissive.r;
+    sceneColour[1] += material.Emissive.g;
+    sceneColour[2] += material.Emissive.b;
+    sceneColour[3] = material.Diffuse.a;
     // Highlights off leave the specular colours black, and the power 1, so that the program's
     // unused highlight stays finite.
     const bool highlights = state.renderStates[D3DRS_SPECULARENABLE] != FALSE;
@@ -96,13 +98,17 @@ LightingUniforms ComputeLighting(const DeviceState& state, const CameraValues& c
             continue;
         }
         const UINT i = uniforms.lights++;
-        std::copy(camera.towardsLight[i], camera.towardsLight[i] + 3, uniforms.towardsLight[i]);
-        Product(material.Ambient, slot.light.Ambient, uniforms.ambient[i]);
-        Product(material.Diffuse, slot.light.Diffuse, uniforms.diffuse[i]);
+        std::copy(camera.towardsLight[i], camera.towardsLight[i] + 3,
+                  uniforms.vectors[LightingIndex(i, TOWARDS_LIGHT)]);
+        Product(material.Ambient, slot.light.Ambient,
+                uniforms.vectors[LightingIndex(i, LIGHT_AMBIENT)]);
+        Product(material.Diffuse, slot.light.Diffuse,
+                uniforms.vectors[LightingIndex(i, LIGHT_DIFFUSE)]);
+        float* specular = uniforms.vectors[LightingIndex(i, LIGHT_SPECULAR)];
         if (highlights) {
-            Product(material.Specular, slot.light.Specular, uniforms.specular[i]);
+            Product(material.Specular, slot.light.Specular, specular);
         }
+        specular[3] = highlights ? material.Power : 1.0f;
     }
-    uniforms.power = highlights ? material.Power : 1.0f;
     return uniforms;
 }

@@ -13,24 +13,26 @@ struct CameraValues {
     float towardsLight[LIGHT_COUNT][3];
 };
 
+// u_transforms: world, view and projection, then the one adjustment to OpenGL's clip space (see
+// AdjustProjection); and world and view.
+enum TransformMatrix { WORLD_VIEW_PROJECTION, WORLD_VIEW, TRANSFORM_MATRICES };
 struct TransformUniforms {
-    // World, view and projection, then the one adjustment to OpenGL's clip space (see
-    // AdjustProjection).
-    D3DMATRIX worldViewProjection;
-    D3DMATRIX worldView;
+    D3DMATRIX matrices[TRANSFORM_MATRICES];
 };
 
-// The enabled lights in index order, each with its direction in camera space and its colours
-// already multiplied by the material's.
+// u_lighting: the scene colour, then four vectors for each enabled light in index order: the unit
+// vector towards it in camera space, and its ambient, diffuse and specular colours already
+// multiplied by the material's, the specular one with the material's power as its fourth.
+enum LightVector { TOWARDS_LIGHT, LIGHT_AMBIENT, LIGHT_DIFFUSE, LIGHT_SPECULAR, LIGHT_VECTORS };
 struct LightingUniforms {
-    float sceneColour[4];
     UINT lights;
-    float towardsLight[LIGHT_COUNT][3];
-    float ambient[LIGHT_COUNT][3];
-    float diffuse[LIGHT_COUNT][3];
-    float specular[LIGHT_COUNT][3];
-    float power;
+    float vectors[1 + LIGHT_VECTORS * LIGHT_COUNT][4];
 };
+
+// Where in u_lighting a light's vector is.
+inline unsigned LightingIndex(UINT light, LightVector vector) {
+    return 1 + LIGHT_VECTORS * light + vector;
+}
 
 // Direct3D's product a * b of row-vector matrices.
 D3DMATRIX Multiply(const D3DMATRIX& a, const D3DMATRIX& b);

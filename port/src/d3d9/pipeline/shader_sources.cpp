@@ -16,13 +16,20 @@ const char GLSL_ES_100_FRAGMENT_PRECISION[] = "#ifdef GL_FRAGMENT_PRECISION_HIGH
 // column-major GLSL matrix is its transpose, so M * v here is v * M in Direct3D. Everything is
 // in Direct3D's camera space, where the eye looks down +z.
 //
-// Per light, the products with the material colours come precomputed: ambient Ma La, diffuse
-// Md Ld, specular Ms Ls; the scene colour is the emissive colour plus Ma times the global
-// ambient, with the lit alpha (the material's diffuse alpha).
+// The uniforms are two arrays, so that a draw sends at most two: u_transforms holds world, view
+// and projection, then world and view; u_lighting the scene colour, then four vectors a light
+// (fixed_function_uniforms.h). Per light, the products with the material colours come
+// precomputed: ambient Ma La, diffuse Md Ld, specular Ms Ls with the material's power; the scene
+// colour is the emissive colour plus Ma times the global ambient, with the lit alpha (the
+// material's diffuse alpha).
 const char FIXED_FUNCTION_VERTEX_SHADER[] = R"glsl(
 attribute vec3 a_position;
 attribute vec3 a_normal;
-uniform mat4 u_worldViewProjection;
+#ifdef LIGHTING
+uniform mat4 u_transforms[2];
+#else
+uniform mat4 u_transforms[1];
+#endif
 varying vec4 v_diffuse;
 
 #ifdef TEXTURED
@@ -31,25 +38,15 @@ varying vec2 v_texCoord;
 #endif
 
 #ifdef LIGHTING
-uniform mat4 u_worldView;
-uniform vec4 u_sceneColour;
-#if LIGHTS > 0
-uniform vec3 u_towardsLight[LIGHTS];
-uniform vec3 u_lightAmbient[LIGHTS];
-uniform vec3 u_lightDiffuse[LIGHTS];
-#endif
-#ifdef SPECULAR
-uniform vec3 u_lightSpecular[LIGHTS];
-uniform float u_power;
-#ifdef TEXTURED
+uniform vec4 u_lighting[1 + 4 * LIGHTS];
+#if defined(SPECULAR) && defined(TEXTURED)
 varying vec3 v_specular;
-#endif
 #endif
 #endif
 
 void main() {
     vec4 position = vec4(a_position, 1.0);
-    gl_Position = u_worldViewProjection * position;
+    gl_Position = u_transforms[0] * position;
 #ifdef TEXTURED
     v_texCoord = a_texCoord;
 #endif
@@ -57,9 +54,10 @@ void main() {
     // The normal goes through the inverse transpose of world and view, as Direct3D's does: its
     // cofactors over its determinant, from the rows of the upper 3 x 3 (the columns here). A
     // singular matrix has no inverse; its cofactors alone still give the normal's direction.
-    vec3 row0 = u_worldView[0].xyz;
-    vec3 row1 = u_worldView[1].xyz;
-    vec3 row2 = u_worldView[2].xyz;
+    mat4 worldView = u_transforms[1];
+    vec3 row0 = worldView[0].xyz;
+    vec3 row1 = worldView[1].xyz;
+    vec3 row2 = worldView[2].xyz;
     vec3 cofactors0 = cross(row1, row2);
     float determinant = dot(row0, cofactors0);
     vec3 normal = a_normal.x * cofactors0 + a_normal.y * cross(row2, row0) +
@@ -68,10 +66,10 @@ void main() {
 #ifdef NORMALIZE
     normal = normalize(normal);
 #endif
-    vec3 diffuse = u_sceneColour.rgb;
+    vec3 diffuse = u_lighting[0].rgb;
 #ifdef SPECULAR
 #ifdef LOCAL_VIEWER
-    vec3 towardsEye = -normalize((u_worldView * position).xyz);
+    vec3 towardsEye = -normalize((worldView * position).xyz);
 #else
     vec3 towardsEye = vec3(0.0, 0.0, -1.0);
 #endif
@@ -79,17 +77,20 @@ void main() {
 #endif
 #if LIGHTS > 0
     for (int i = 0; i < LIGHTS; ++i) {
-        float facing = dot(normal, u_towardsLight[i]);
-        diffuse += u_lightAmbient[i] + u_lightDiffuse[i] * max(facing, 0.0);
+        vec3 towardsLight = u_lighting[1 + 4 * i].xyz;
+        float facing = dot(normal, towardsLight);
+        diffuse += u_lighting[2 + 4 * i].rgb + u_lighting[3 + 4 * i].rgb * max(facing, 0.0);
 #ifdef SPECULAR
         if (facing > 0.0) {
-            vec3 halfway = normalize(u_towardsLight[i] + towardsEye);
-            specular += u_lightSpecular[i] * pow(max(dot(normal, halfway), 0.0), u_power);
+            vec4 specularAndPower = u_lighting[4 + 4 * i];
+            vec3 halfway = normalize(towardsLight + towardsEye);
+            specular += specularAndPower.rgb *
+                        pow(max(dot(normal, halfway), 0.0), specularAndPower.w);
         }
 #endif
     }
 #endif
-    v_diffuse = vec4(clamp(diffuse, 0.0, 1.0), u_sceneColour.a);
+    v_diffuse = vec4(clamp(diffuse, 0.0, 1.0), u_lighting[0].a);
 #if defined(SPECULAR) && defined(TEXTURED)
     v_specular = clamp(specular, 0.0, 1.0);
 #elif defined(SPECULAR)
