@@ -97,7 +97,7 @@ builds=("stand-in" "plain GL")
 table=$work/draws.tsv
 printf '# N\t%s\n' "$(IFS=$'\t'; echo "${builds[*]}")" >"$table"
 echo "draws a frame, frames/s and draws/s of each build, $runs runs each, alternating"
-for case in 8:500 64:400 512:150 4096:25 32768:3; do
+for case in 8:2000 64:1200 512:500 4096:150 32768:15; do
     n=${case%:*} frames=${case#*:}
     ours=() plain=() wine=() browser=()
     for _ in $(seq "$runs"); do
