@@ -56,10 +56,10 @@ TEST(TextureMemory, ALoadedTextureHoldsLittleMoreThanItsLevels) {
     texture->Release();
 }
 
-// Levels are held from when they are written: made and not yet filled, the 341 MiB of an
+// Texels are held from when they are written: made and not yet filled, the 341 MiB of an
 // 8192 x 8192 chain hold next to nothing, so a load's decoded pixels never sit beside the levels
-// below the top.
-TEST(TextureMemory, AMadeTextureHoldsItsLevelsOnlyOnceWritten) {
+// below the top; nor do the 256 MiB of a surface made to take a read-back before it is read.
+TEST(TextureMemory, MadeTexturesAndSurfacesAreHeldOnlyOnceWritten) {
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "AddressSanitizer fills what it allocates";
 #endif
@@ -69,9 +69,13 @@ TEST(TextureMemory, AMadeTextureHoldsItsLevelsOnlyOnceWritten) {
     IDirect3DTexture9* texture = nullptr;
     ASSERT_EQ(D3D_OK, test.device->CreateTexture(8192, 8192, 0, 0, D3DFMT_X8R8G8B8, D3DPOOL_MANAGED,
                                                  &texture, nullptr));
+    IDirect3DSurface9* surface = nullptr;
+    ASSERT_EQ(D3D_OK, test.device->CreateOffscreenPlainSurface(
+                          8192, 8192, D3DFMT_X8R8G8B8, D3DPOOL_SYSTEMMEM, &surface, nullptr));
     const long held = ResidentKiB() - before;
     texture->Release();
-    EXPECT_LT(held, 64L * 1024) << "held " << held << " KiB of a 341 MiB chain, unwritten";
+    surface->Release();
+    EXPECT_LT(held, 64L * 1024) << "held " << held << " KiB of 597 MiB unwritten";
 }
 
 } // namespace

@@ -312,6 +312,6 @@ HRESULT Device::GetRenderTargetData(IDirect3DSurface9* renderTarget,
     if (const HRESULT reachable = BackBufferReachable(); reachable != D3D_OK) {
         return reachable;
     }
-    renderTarget_.Read(destination->pixels.data(), &context_->Gl(), context_->TexelFormat());
+    renderTarget_.Read(destination->pixels.get(), &context_->Gl(), context_->TexelFormat());
     return D3D_OK;
 }

@@ -2,7 +2,7 @@
 
 SystemMemorySurface::SystemMemorySurface(UINT width, UINT height, D3DFORMAT format)
     : width(width), height(height), format(format), pitch(width * 4),
-      pixels((size_t)pitch * height) {}
+      pixels(AllocateZeroed((size_t)pitch, height)) {}
 
 std::optional<size_t> LockOffset(const RECT* rect, UINT width, UINT height, UINT pitch) {
     if (rect == nullptr) {
@@ -25,7 +25,7 @@ HRESULT SystemMemorySurface::LockRect(D3DLOCKED_RECT* lockedRect, const RECT* re
     }
     locked_ = true;
     lockedRect->Pitch = (INT)pitch;
-    lockedRect->pBits = pixels.data() + *offset;
+    lockedRect->pBits = pixels.get() + *offset;
     return D3D_OK;
 }
 

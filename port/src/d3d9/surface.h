@@ -3,10 +3,10 @@
 #pragma once
 
 #include "ref_counted.h"
+#include "zeroed_bytes.h"
 
 #include <cstddef>
 #include <optional>
-#include <vector>
 
 // Where a lock of rect (all of it when null) starts in width x height pixels of 4 bytes, rows
 // pitch bytes apart; nothing when rect is empty or does not lie inside.
@@ -25,7 +25,9 @@ class SystemMemorySurface : public RefCounted<IDirect3DSurface9> {
     const UINT height;
     const D3DFORMAT format;
     const UINT pitch;
-    std::vector<BYTE> pixels;
+    // Zeroed, and held only once written (zeroed_bytes.h): a surface made to take a frame's
+    // read-back is written once, by the read-back.
+    ZeroedBytes pixels;
 
   private:
     bool locked_ = false;

@@ -47,11 +47,8 @@ Texture::Texture(std::shared_ptr<GlContext> context, UINT width, UINT height, UI
     UINT levelWidth = width;
     UINT levelHeight = height;
     for (UINT level = 0; level < levels; ++level) {
-        uint8_t* texels = (uint8_t*)std::calloc((size_t)levelWidth * levelHeight, 4);
-        if (texels == nullptr) {
-            throw std::bad_alloc();
-        }
-        levels_.push_back({levelWidth, levelHeight, {texels, FreeTexels()}, false});
+        levels_.push_back(
+            {levelWidth, levelHeight, AllocateZeroed((size_t)levelWidth * levelHeight, 4), false});
         levelWidth = NextLevelSide(levelWidth);
         levelHeight = NextLevelSide(levelHeight);
     }

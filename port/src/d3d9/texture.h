@@ -7,9 +7,9 @@
 
 #include "gl_context.h"
 #include "ref_counted.h"
+#include "zeroed_bytes.h"
 
 #include <cstdint>
-#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -45,17 +45,14 @@ class Texture : public RefCounted<IDirect3DTexture9> {
     bool Bind();
 
   private:
-    struct FreeTexels {
-        void operator()(uint8_t* texels) const { std::free(texels); }
-    };
-    // Each level's texels come zeroed from calloc, which takes a large block as fresh pages from
-    // the system: they are held only once written. So loading an image holds the levels below
-    // the top only from when they are built, after the decoded pixels have gone, where zeroing
-    // them all at once held the whole chain beside the pixels.
+    // Each level's texels come zeroed from calloc (zeroed_bytes.h), held only once written. So
+    // loading an image holds the levels below the top only from when they are built, after the
+    // decoded pixels have gone, where zeroing them all at once held the whole chain beside the
+    // pixels.
     struct Level {
         UINT width;
         UINT height;
-        std::unique_ptr<uint8_t, FreeTexels> texels;
+        ZeroedBytes texels;
         bool locked;
     };
 
