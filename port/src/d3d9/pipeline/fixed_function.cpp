@@ -20,7 +20,7 @@ FixedFunctionProgram Build(const ProgramKey& key, GlSeam* gl) {
     if (program.failed) {
         return program;
     }
-    program.transformMatrices = key.lighting ? 2 : 1;
+    program.transformMatrices = key.lighting ? TRANSFORM_MATRICES : 1;
     for (const FixedFunctionUniform& uniform : FIXED_FUNCTION_UNIFORMS) {
         program.*uniform.location = GL_CALL(gl, glGetUniformLocation)(program.name, uniform.name);
     }
